@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+
+#include "form/tform1.h"
+#include "platform/services.h"
+#include "session/context.h"
+#include "session/sitzungszustand.h"
+
+// The whole program without a window: the session, the main window's model
+// with every event wired to its handler, and the platform it runs on. The Qt
+// binder and the headless driver both drive this one object.
+class Program {
+public:
+    Program(platform::Services& services, std::filesystem::path programDirectory);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The window's creation handler: runs once, before the first event.
+    void init();
+
+    form::Tform1& window() { return window_; }
+    Sitzungszustand& state() { return state_; }
+    Context& context() { return context_; }
+    const std::filesystem::path& programDirectory() const { return directory_; }
+
+private:
+    void wire();
+
+    platform::Services& services_;
+    std::filesystem::path directory_;
+    Sitzungszustand state_;
+    form::Tform1 window_;
+    Context context_{state_, window_, services_};
+};

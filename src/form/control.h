@@ -1,0 +1,218 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace form {
+
+// 0x00BBGGRR: red in the low byte, as stored in the user file.
+using Colour = std::uint32_t;
+
+namespace colours {
+constexpr Colour black = 0x000000;
+constexpr Colour white = 0xFFFFFF;
+constexpr Colour red = 0x0000FF;
+constexpr Colour navy = 0x800000;
+constexpr Colour yellow = 0x00FFFF;
+constexpr Colour silver = 0xC0C0C0;
+constexpr Colour buttonFace = 0xF0F0F0;
+constexpr Colour window = 0xFFFFFF;
+} // namespace colours
+
+constexpr Colour rgb(int red, int green, int blue) {
+    return static_cast<Colour>(red) | (static_cast<Colour>(green) << 8) |
+           (static_cast<Colour>(blue) << 16);
+}
+
+enum class Kind {
+    GroupBox,
+    Panel,
+    Label,
+    Button,
+    Edit,
+    Memo,
+    RichEdit,
+    ComboBox,
+    ProgressBar,
+    TrackBar,
+    ScrollBar,
+    RadioButton,
+    CheckBox,
+    MainMenu,
+    PopupMenu,
+    MenuItem,
+    Timer,
+    Shape,
+    Image,
+    Bevel,
+    StringGrid,
+};
+
+const char* kindName(Kind kind);
+
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Geometry&) const = default;
+};
+
+// Style bits as the user file stores them: 1 bold, 2 italic.
+struct FontSpec {
+    std::string name = "Segoe UI";
+    int size = 8;
+    int style = 0;
+    bool operator==(const FontSpec&) const = default;
+};
+
+enum class BevelStyle { Raised, Lowered };
+
+class Form;
+
+// One named control of a window. Every setter that changes a value marks the
+// control dirty, so the binder only copies what changed onto the widgets.
+class Control {
+public:
+    Control(Form& form, std::string name, Kind kind, Control* parent, Geometry design,
+            std::string caption = {});
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return name_; }
+    Kind kind() const { return kind_; }
+    Control* parent() const { return parent_; }
+    const Geometry& designGeometry() const { return design_; }
+    bool isDirty() const { return dirty_; }
+    void clearDirty() { dirty_ = false; }
+    // Visible itself and through every parent.
+    bool showing() const;
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string value) { assign(caption_, std::move(value)); }
+    const std::string& text() const { return text_; }
+    void setText(std::string value) { assign(text_, std::move(value)); }
+    const std::string& hint() const { return hint_; }
+    void setHint(std::string value) { assign(hint_, std::move(value)); }
+    bool visible() const { return visible_; }
+    void setVisible(bool value) { assign(visible_, value); }
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool value) { assign(enabled_, value); }
+    Colour color() const { return color_; }
+    void setColor(Colour value) { assign(color_, value); }
+    Colour fontColor() const { return fontColor_; }
+    void setFontColor(Colour value) { assign(fontColor_, value); }
+    const FontSpec& font() const { return font_; }
+    void setFont(FontSpec value) { assign(font_, std::move(value)); }
+    void setFontName(std::string value);
+    void setFontSize(int value);
+    void setFontStyle(int value);
+
+    const Geometry& geometry() const { return geometry_; }
+    void setGeometry(Geometry value) { assign(geometry_, value); }
+    void setLeft(int value);
+    void setTop(int value);
+    void setWidth(int value);
+    void setHeight(int value);
+    // Raises the control above its siblings; the binder compares the counter.
+    void bringToFront();
+    std::uint64_t zOrder() const { return zOrder_; }
+
+    int position() const { return position_; }
+    void setPosition(int value) { assign(position_, value); }
+    int min() const { return min_; }
+    void setMin(int value) { assign(min_, value); }
+    int max() const { return max_; }
+    void setMax(int value) { assign(max_, value); }
+    bool checked() const { return checked_; }
+    void setChecked(bool value) { assign(checked_, value); }
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int value) { assign(itemIndex_, value); }
+    const std::vector<std::string>& items() const { return items_; }
+    void setItems(std::vector<std::string> value) { assign(items_, std::move(value)); }
+    const std::vector<std::string>& lines() const { return lines_; }
+    void setLines(std::vector<std::string> value) { assign(lines_, std::move(value)); }
+    int selStart() const { return selStart_; }
+    void setSelStart(int value) { assign(selStart_, value); }
+    int selLength() const { return selLength_; }
+    void setSelLength(int value) { assign(selLength_, value); }
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool value) { assign(readOnly_, value); }
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int value) { assign(maxLength_, value); }
+    const std::vector<std::vector<std::string>>& cells() const { return cells_; }
+    void setCells(std::vector<std::vector<std::string>> value) { assign(cells_, std::move(value)); }
+    void setCell(int col, int row, std::string value);
+    const std::vector<int>& colWidths() const { return colWidths_; }
+    void setColWidth(int col, int width);
+    const std::vector<int>& rowHeights() const { return rowHeights_; }
+    void setRowHeight(int row, int height);
+    BevelStyle bevel() const { return bevel_; }
+    void setBevel(BevelStyle value) { assign(bevel_, value); }
+    int interval() const { return interval_; }
+    void setInterval(int value) { assign(interval_, value); }
+    bool showHint() const { return showHint_; }
+    void setShowHint(bool value) { assign(showHint_, value); }
+
+    // The context menu shown on a right click, if any.
+    Control* popupMenu = nullptr;
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    std::function<void()> onChange;
+    std::function<void()> onTimer;
+    std::function<void(std::uint8_t& key)> onKeyPress;
+    std::function<void(int col, int row)> onMouseUp;
+
+private:
+    friend class Form;
+    template <class T, class U> void assign(T& field, U&& value) {
+        if (field == value) {
+            return;
+        }
+        field = std::forward<U>(value);
+        touch();
+    }
+    void touch();
+
+    Form& form_;
+    std::string name_;
+    Kind kind_;
+    Control* parent_;
+    Geometry design_;
+    bool dirty_ = false;
+
+    std::string caption_;
+    std::string text_;
+    std::string hint_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    Colour color_ = colours::buttonFace;
+    Colour fontColor_ = colours::black;
+    FontSpec font_;
+    Geometry geometry_;
+    std::uint64_t zOrder_ = 0;
+    int position_ = 0;
+    int min_ = 0;
+    int max_ = 100;
+    bool checked_ = false;
+    int itemIndex_ = -1;
+    std::vector<std::string> items_;
+    std::vector<std::string> lines_;
+    int selStart_ = 0;
+    int selLength_ = 0;
+    bool readOnly_ = false;
+    int maxLength_ = 0;
+    std::vector<std::vector<std::string>> cells_;
+    std::vector<int> colWidths_;
+    std::vector<int> rowHeights_;
+    BevelStyle bevel_ = BevelStyle::Raised;
+    int interval_ = 0;
+    bool showHint_ = true;
+};
+
+} // namespace form

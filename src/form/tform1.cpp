@@ -1,0 +1,84 @@
+#include "form/tform1.h"
+
+namespace form {
+namespace {
+
+constexpr int kDesignWidth = 800;
+constexpr int kDesignHeight = 600;
+
+void setRange(Control& bar, int min, int max, int position) {
+    bar.setMin(min);
+    bar.setMax(max);
+    bar.setPosition(position);
+}
+
+} // namespace
+
+Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
+    for (Control* c : controls()) {
+        c->setFont({"Sans Serif", 9, 0});
+    }
+
+    ComboBox1.setMaxLength(45);
+    Memo1.setReadOnly(true);
+    Memo1.setHint("Please click in this window to extend the window size.");
+    Memo1.popupMenu = &PopupMenu1;
+    GroupBox3.popupMenu = &PopupMenu9;
+    GroupBox21.popupMenu = &PopupMenu10;
+    BoxBuchstabenuebung.popupMenu = &PopupMenu3;
+    Panel1.popupMenu = &PopupMenu3;
+    GroupBox12.popupMenu = &PopupMenu7;
+    Panel4.popupMenu = &PopupMenu5;
+
+    Panel5.setHint("Clavora");
+    for (Control* label : {&Label24, &Label25, &Label26, &Label27, &Label61}) {
+        label->setFontStyle(1);
+    }
+    SpeedButton1.setHint("cancel");
+    SpeedButton2.setHint("cancel");
+    Label61.hide();
+
+    Panel1.setColor(colours::silver);
+    Panel1.setFont({"Times New Roman", 72, 0});
+    Label35.setHint("Capitial letter");
+    Label35.setFontStyle(1);
+    Label34.setFontStyle(1);
+    setRange(ProgressBar1, 0, 100, 0);
+    setRange(ProgressBar11, 0, 100, 0);
+
+    Edit2.setReadOnly(true);
+    Edit2.setFont({"Times New Roman", 18, 1});
+    Edit4.setReadOnly(true);
+    Edit5.setReadOnly(true);
+    setRange(ScrollBar1, 1, 32, 1);
+    setRange(ScrollBar2, 1, 32, 1);
+    button24.setEnabled(false);
+    Memo4.setReadOnly(true);
+
+    setRange(TrackBar1, 20, 260, 40);
+    setRange(TrackBar2, 0, 60, 35);
+    setRange(TrackBar3, 20, 50, 30);
+    RadioButton19.setHint("Typing faults must be corrected.");
+    RadioButton20.setHint("Typing faults are only counted.");
+    RadioButton19.setChecked(true);
+    RadioButton1.setChecked(true);
+
+    Panel66.setBevel(BevelStyle::Lowered);
+    Panel67.setColor(rgb(0, 0, 128));
+    Panel67.setFontColor(colours::white);
+    Panel67.setFontStyle(1);
+    Label36.setFontStyle(1);
+    Label36.setFontSize(14);
+    for (Control* line : {&Label88, &Label89, &Label96, &Label101}) {
+        line->hide();
+    }
+    Label47.setFontColor(rgb(255, 0, 0));
+    Label48.setFontColor(rgb(255, 0, 0));
+
+    Timer1.setInterval(250);
+    Timer1.setEnabled(true);
+    Timer2.setInterval(60000);
+    Timer2.setEnabled(false);
+}
+
+} // namespace form

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/control.h"
+
+// Small interfaces for everything the handlers need from the platform. The
+// Qt build implements them for real; tests and the headless driver use fakes.
+// Texts crossing these interfaces are Windows-1252, like all program text.
+namespace platform {
+
+struct TimeOfDay {
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+struct Date {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int weekday = 1; // 1 = Sunday
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual TimeOfDay timeOfDay() = 0;
+    virtual Date today() = 0;
+    // Seconds since an arbitrary fixed start; never goes back.
+    virtual double monotonicSeconds() = 0;
+};
+
+class Random {
+public:
+    virtual ~Random() = default;
+    // Seeds from the clock, as a lesson start does.
+    virtual void randomize() = 0;
+    // Uniform integer in [0, bound).
+    virtual int next(int bound) = 0;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Plays a WAV file; false when it cannot be played.
+    virtual bool play(const std::filesystem::path& file, bool synchronous) = 0;
+    virtual void beep() = 0;
+};
+
+enum class Icon { None, Information, Warning, Error, Question };
+enum class Buttons { Ok, YesNo, OkCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual Answer show(const std::string& caption, const std::string& text, Icon icon,
+                        Buttons buttons) = 0;
+};
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual int width() = 0;
+    virtual int height() = 0;
+    virtual int pixelsPerInch() = 0;
+};
+
+class Disk {
+public:
+    virtual ~Disk() = default;
+    virtual std::uintmax_t freeBytes(const std::filesystem::path& where) = 0;
+};
+
+class DocumentOpener {
+public:
+    virtual ~DocumentOpener() = default;
+    virtual bool open(const std::filesystem::path& document) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void setText(const std::string& text) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // Empty when the learner cancels.
+    virtual std::optional<std::filesystem::path> open(const std::filesystem::path& folder,
+                                                      const std::string& filter) = 0;
+    virtual std::optional<std::filesystem::path> save(const std::filesystem::path& folder,
+                                                      const std::string& filter) = 0;
+};
+
+class FontDialog {
+public:
+    virtual ~FontDialog() = default;
+    virtual std::optional<form::FontSpec> choose(const form::FontSpec& current) = 0;
+};
+
+class ColourDialog {
+public:
+    virtual ~ColourDialog() = default;
+    virtual std::optional<form::Colour> choose(form::Colour current) = 0;
+};
+
+// Everything a handler may reach outside the program, passed in explicitly.
+struct Services {
+    Clock& clock;
+    Random& random;
+    Sound& sound;
+    MessageBoxes& messages;
+    Screen& screen;
+    Disk& disk;
+    DocumentOpener& opener;
+    Clipboard& clipboard;
+    FileDialogs& files;
+    FontDialog& fonts;
+    ColourDialog& colours;
+};
+
+} // namespace platform

@@ -1,0 +1,137 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "form/control.h"
+
+// The one process-wide session record. Plain data: every subsystem reads and
+// writes its fields directly, under the names the program gives them.
+
+struct FingerZaehler {
+    std::int16_t anschlaege = 0;
+    std::int16_t fehler = 0;
+};
+
+// Indexed 1..9 like the program's finger numbers; slot 0 is unused.
+using FingerPaare = std::array<FingerZaehler, 10>;
+using FingerWerte = std::array<std::uint16_t, 10>;
+
+constexpr std::size_t kZeichenAnzahl = 87;
+constexpr std::size_t kSatzGroesse = 560;
+
+struct Sitzungszustand {
+    // Mode flags
+    bool buchstabenuebungaktiv = false;
+    bool wortuebungaktiv = false;
+    bool eigenetexteaktiv = false;
+    std::uint8_t lektionsteil = 0;
+    std::uint8_t anzeigestatus = 0;
+    std::uint8_t statusvorpause = 0;
+    std::uint8_t statusvoreinstellungen = 0;
+    bool wiederholungaktiv = false;
+    bool zeittest = false;
+    std::uint8_t restminuten = 0;
+    std::uint8_t zeittestteil = 0;
+    bool angemeldet = false;
+
+    // Course position
+    std::uint8_t lektion = 0;
+    std::uint8_t farblektion = 0;
+    std::uint8_t wiederholungslektion = 0;
+    std::uint8_t wiederholungsteil = 0;
+    std::uint8_t gemerktelektion = 0;
+    std::uint8_t gemerkterteil = 0;
+    std::array<std::uint8_t, kZeichenAnzahl> zeichenfolge{};
+    std::uint8_t zeichenindex = 0;
+    std::uint8_t zeichenvorrat = 0;
+    std::uint8_t wortzeichenposition = 0;
+    std::uint8_t textzeichenposition = 0;
+    std::uint16_t textzeile = 0;
+    std::uint16_t textzeilen = 0;
+    std::int32_t textlaenge = 0;
+
+    // Measurement of the running exercise
+    std::uint16_t anschlaegeBuchstaben = 0;
+    std::uint16_t anschlaegeText = 0;
+    std::uint16_t fehlerBuchstaben = 0;
+    std::uint16_t fehlerText = 0;
+    double fehlerquote = 0.0;
+    std::uint16_t anpm = 0;
+    std::int16_t startstunde = 0, startminute = 0, startsekunde = 0;
+    std::int16_t tickstunde = 0, tickminute = 0, ticksekunde = 0;
+    std::int16_t weiterstunde = 0, weiterminute = 0, weitersekunde = 0;
+    // Whole seconds of the monotonic clock at the same three moments: the
+    // durations are taken from these, so an exercise across midnight stays right.
+    std::int64_t startzeitpunkt = 0;
+    std::int64_t tickzeitpunkt = 0;
+    std::int64_t weiterzeitpunkt = 0;
+    std::uint16_t uebungssekunden = 0;
+    std::int16_t pausensekunden = 0;
+    std::int16_t pausensekundenbisher = 0;
+    bool letzterfehler = false;
+
+    // Per-finger counters
+    FingerPaare fingerBuchstaben{};
+    FingerPaare fingerWort{};
+    FingerWerte fingeranschlaege{};
+    FingerWerte fingerfehler{};
+
+    // Targets and preferences
+    std::int32_t wunschanschlaege = 0;
+    float wunschfehlerquote = 0.0F;
+    bool korrekturerzwingen = false;
+    std::uint8_t anteilBekannte = 0;
+    bool fehlerton = false;
+    bool stimme = false;
+    std::uint8_t tastaturcode = 0;
+    bool tastaturschriftweiss = false;
+
+    // Appearance: the five colours stay together in this order.
+    form::Colour farbeKleinfinger = 0;
+    form::Colour farbeRingfinger = 0;
+    form::Colour farbeMittelfinger = 0;
+    form::Colour farbeZeigefinger = 0;
+    form::Colour farbeDaumen = 0;
+    std::string schriftBuchstabe;
+    std::uint8_t schriftgroesseBuchstabe = 0;
+    std::string schriftWort;
+    std::uint8_t schriftgroesseWort = 0;
+    std::uint8_t schriftstilWort = 0;
+    std::string schriftText;
+    std::uint8_t schriftgroesseText = 0;
+    std::uint8_t schriftstilText = 0;
+    std::int32_t bildschirmbreite = 0;
+    std::int32_t bildschirmhoehe = 0;
+
+    // Files, texts and scratch
+    std::string programmverzeichnis;
+    std::array<std::uint8_t, kSatzGroesse> benutzersatz{};
+    std::uint16_t satzanzahl = 0;
+    std::uint16_t programmstartstunde = 0;
+    std::uint16_t programmstartminute = 0;
+    std::uint8_t tastenzeichen = 0;
+    std::string hilfstext;
+    std::string hilfstext2;
+    std::uint8_t schleifenzaehler = 0;
+
+    // Fields owned by single subsystems
+    bool tippfehler = false;
+    std::uint8_t vorherigerindex = 0;
+    std::uint8_t neuezeichen = 0;
+    std::uint16_t neuzeichenzaehler = 0;
+    double lernfortschritt = 0.0;
+    std::array<bool, 17> buchstabenuebungbestanden{}; // 1..16
+    std::array<bool, 17> wortuebungbestanden{};       // 1..16
+    std::uint16_t wortzeile = 0;
+    std::uint8_t zeilenlaenge = 0;
+    std::string benutzername;
+    std::uint16_t nutzungen = 0;
+    std::array<double, 10> fingerfehlerquoten{}; // 1..9
+    // [finger 1..9][lesson 1..16]; 101 means no value.
+    std::array<std::array<std::uint8_t, 17>, 10> lektionsfehlerquoten{};
+    std::uint8_t skalierung = 0;
+    bool loeschfreigabe = false;
+    std::int32_t loeschzeile = 0;
+};
