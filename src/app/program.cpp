@@ -1,10 +1,176 @@
 #include "app/program.h"
 
+#include "app/programmende.h"
+#include "app/willkommen.h"
+#include "exercises/buchstabenuebung.h"
+#include "exercises/uebungen.h"
+#include "keyboard/tastaturaktiviert.h"
+#include "keyboard/tastaturlayout.h"
+#include "keyboard/zeichenfolge.h"
+#include "session/lektionsstart.h"
+#include "session/uhr.h"
+#include "settings/einstellungen.h"
+#include "users/neuer_benutzer.h"
+
+namespace {
+
+constexpr int kEntwurfsbreite = 800;
+
+void on(form::Control& control, Context& c, void (*handler)(Context&)) {
+    control.onClick = [&c, handler] { handler(c); };
+}
+
+void hidden(std::initializer_list<form::Control*> controls) {
+    for (form::Control* control : controls) {
+        control->hide();
+    }
+}
+
+void disabled(std::initializer_list<form::Control*> controls) {
+    for (form::Control* control : controls) {
+        control->setEnabled(false);
+    }
+}
+
+void startfarben(Sitzungszustand& s) {
+    s.farbeKleinfinger = form::rgb(0, 83, 225);
+    s.farbeRingfinger = form::rgb(0, 180, 225);
+    s.farbeMittelfinger = form::rgb(112, 208, 255);
+    s.farbeZeigefinger = form::rgb(184, 255, 217);
+    s.farbeDaumen = form::rgb(82, 255, 246);
+}
+
+void speicherplatzPruefen(Context& c, const std::filesystem::path& verzeichnis) {
+    if (c.svc.disk.freeBytes(verzeichnis) / 1024 >= 2) {
+        return;
+    }
+    c.svc.messages.show("Error",
+                        "Error! Not enought free disk-space!\r\rThe programme cannot be executed "
+                        "correctly!",
+                        platform::Icon::Error, platform::Buttons::Ok);
+}
+
+// Until sign-in exists the session starts as a new learner's would, and the
+// start button is open. Sign-in replaces this path.
+void ohneAnmeldungStarten(Context& c) {
+    neuerBenutzerInSitzung(c);
+    auto& f = c.f;
+    f.BitBtn2.setEnabled(true);
+    hidden({&f.Label5, &f.ComboBox1});
+    f.TrackBar1.setPosition(c.s.wunschanschlaege);
+    f.TrackBar2.setPosition(static_cast<int>(c.s.wunschfehlerquote * 10 + 0.5));
+    f.TrackBar3.setPosition(c.s.anteilBekannte);
+    f.CheckBox1.setChecked(c.s.fehlerton);
+    f.BeiTippfehler1.setChecked(c.s.fehlerton);
+    f.CheckBox2.setChecked(c.s.stimme);
+    f.Label1.setCaption(zieltempoText(c.s.wunschanschlaege));
+    f.Label2.setCaption(zielquoteText(c.s.wunschfehlerquote));
+    f.Label15.setCaption("known letters to " + std::to_string(c.s.anteilBekannte) + " %");
+}
+
+} // namespace
+
 Program::Program(platform::Services& services, std::filesystem::path programDirectory)
     : services_(services), directory_(std::move(programDirectory)) {
     wire();
 }
 
-void Program::init() {}
+void Program::init() {
+    auto& s = state_;
+    auto& f = window_;
+    auto& c = context_;
+    startfarben(s);
+    universaltimer(c);
+    f.Timer2.setEnabled(false);
+    s.zeittest = false;
+    f.BitBtn6.setEnabled(false);
+    s.eigenetexteaktiv = false;
 
-void Program::wire() {}
+    f.Start9.setCaption("Start");
+    disabled({&f.Start9, &f.Tastatur9, &f.Einstellungen9, &f.Benutzerdaten9, &f.Extras9,
+              &f.EigeneTexteUeben9});
+    hidden({&f.GroupBox24, &f.GroupBox25, &f.GroupBox26});
+    disabled({&f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueExtra, &f.MenueBenu});
+
+    s.bildschirmbreite = services_.screen.width();
+    s.bildschirmhoehe = services_.screen.height();
+    s.angemeldet = false;
+    f.scaleBy(s.bildschirmbreite, kEntwurfsbreite);
+
+    f.Image1.setHint("Clavora");
+    speicherplatzPruefen(c, directory_);
+
+    f.GroupBox5.show();
+    s.wiederholungslektion = 1;
+    disabled({&f.memo1verg, &f.memo1verk});
+    f.Edit5.setText("1 L");
+    const auto jetzt = services_.clock.timeOfDay();
+    s.programmstartstunde = static_cast<std::uint16_t>(jetzt.hour);
+    s.programmstartminute = static_cast<std::uint16_t>(jetzt.minute);
+    hidden({&f.GroupBox15, &f.Panel3});
+
+    f.RadioButton1.setChecked(true);
+    f.Panel4.hide();
+    s.zeichenfolge = keyboard::deutscheZeichenfolge();
+    s.farblektion = 17;
+    disabled({&f.BitBtn2, &f.Button2, &f.Button3, &f.Button22, &f.Button10});
+    f.GroupBox1.hide();
+    f.GroupBox5.show();
+    keyboard::TastaturUK(c);
+    f.GroupBox5.bringToFront();
+    hidden({&f.GroupBox7, &f.GroupBox14, &f.GroupBox16, &f.GroupBox10, &f.Panel66, &f.GroupBox15,
+            &f.GroupBox22, &f.BoxBuchstabenuebung, &f.GroupBox12, &f.GroupBox19});
+    s.buchstabenuebungaktiv = false;
+    s.wortuebungaktiv = false;
+    s.programmverzeichnis = directory_.string();
+    f.ComboBox1.setText("");
+    s.satzanzahl = 0;
+
+    f.Memo1.setLines(willkommenstext());
+    ohneAnmeldungStarten(c);
+}
+
+void Program::wire() {
+    auto& f = window_;
+    auto& c = context_;
+    f.onKeyPress = [&c](std::uint8_t& key) { uebungen(c, key); };
+    f.onDeactivate = [&c] { deaktiviert(c); };
+    f.onCloseQuery = [&c] { return formclose(c); };
+    f.Timer1.onTimer = [&c] { universaltimer(c); };
+    f.Timer2.onTimer = [&c] { Timer2Timer(c); };
+
+    for (form::Control* start : {&f.BitBtn2, &f.Start9, &f.start2, &f.StartLektion}) {
+        on(*start, c, Startvorbereiten);
+    }
+    on(f.BitBtn3, c, Start);
+    for (form::Control* zurueck : {&f.SpeedButton1, &f.SpeedButton2, &f.Button6, &f.Button21,
+                                   &f.Button35, &f.ZurckzumHauptmen1, &f.ZurckzumHauptmen2}) {
+        on(*zurueck, c, Buchstabenuebung_abbruch);
+    }
+    for (form::Control* pause :
+         {&f.Button15, &f.Button20, &f.Button41, &f.grau1, &f.Pause1, &f.Pause2}) {
+        on(*pause, c, BPause);
+    }
+    on(f.Button7, c, buchstabenuebungeinstellungen);
+    on(f.silber1, c, buchstabenuebungeinstellungen);
+    for (form::Control* tastatur : {&f.Button2, &f.Button5, &f.Button18, &f.MenueTast, &f.Tastatur9,
+                                    &f.schwarz1, &f.Tastatur1}) {
+        on(*tastatur, c, keyboard::Tastatur);
+    }
+    for (form::Control* einstellungen : {&f.Button3, &f.MenueEinst, &f.Einstellungen9}) {
+        on(*einstellungen, c, einstellungenaktiviert);
+    }
+    f.TrackBar1.onChange = [&c] { wunschanpm(c); };
+    f.TrackBar2.onChange = [&c] { wunschfehlerrate(c); };
+    f.TrackBar3.onChange = [&c] { TrackBar3Change(c); };
+    on(f.RadioButton19, c, ber_erzwingen);
+    on(f.RadioButton20, c, Radiobutton20Click);
+    on(f.CheckBox1, c, CheckBox1Click);
+    on(f.CheckBox2, c, CheckBox2Click);
+    on(f.BeiTippfehler1, c, soundtippfehler);
+    on(f.Edit2, c, Edit2Click);
+    on(f.Memo4, c, Memo4Click);
+    for (form::Control* ende : {&f.Exit1, &f.Programmbeenden9, &f.Programmabbrechen1}) {
+        ende->onClick = [&f] { f.requestClose(); };
+    }
+}

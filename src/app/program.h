@@ -1,11 +1,11 @@
 #pragma once
 
-#include <filesystem>
-
 #include "form/tform1.h"
 #include "platform/services.h"
 #include "session/context.h"
 #include "session/sitzungszustand.h"
+
+#include <filesystem>
 
 // The whole program without a window: the session, the main window's model
 // with every event wired to its handler, and the platform it runs on. The Qt

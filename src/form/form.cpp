@@ -13,27 +13,48 @@ int scaled(int value, int numerator, int denominator) {
 
 const char* kindName(Kind kind) {
     switch (kind) {
-    case Kind::GroupBox: return "GroupBox";
-    case Kind::Panel: return "Panel";
-    case Kind::Label: return "Label";
-    case Kind::Button: return "Button";
-    case Kind::Edit: return "Edit";
-    case Kind::Memo: return "Memo";
-    case Kind::RichEdit: return "RichEdit";
-    case Kind::ComboBox: return "ComboBox";
-    case Kind::ProgressBar: return "ProgressBar";
-    case Kind::TrackBar: return "TrackBar";
-    case Kind::ScrollBar: return "ScrollBar";
-    case Kind::RadioButton: return "RadioButton";
-    case Kind::CheckBox: return "CheckBox";
-    case Kind::MainMenu: return "MainMenu";
-    case Kind::PopupMenu: return "PopupMenu";
-    case Kind::MenuItem: return "MenuItem";
-    case Kind::Timer: return "Timer";
-    case Kind::Shape: return "Shape";
-    case Kind::Image: return "Image";
-    case Kind::Bevel: return "Bevel";
-    case Kind::StringGrid: return "StringGrid";
+    case Kind::GroupBox:
+        return "GroupBox";
+    case Kind::Panel:
+        return "Panel";
+    case Kind::Label:
+        return "Label";
+    case Kind::Button:
+        return "Button";
+    case Kind::Edit:
+        return "Edit";
+    case Kind::Memo:
+        return "Memo";
+    case Kind::RichEdit:
+        return "RichEdit";
+    case Kind::ComboBox:
+        return "ComboBox";
+    case Kind::ProgressBar:
+        return "ProgressBar";
+    case Kind::TrackBar:
+        return "TrackBar";
+    case Kind::ScrollBar:
+        return "ScrollBar";
+    case Kind::RadioButton:
+        return "RadioButton";
+    case Kind::CheckBox:
+        return "CheckBox";
+    case Kind::MainMenu:
+        return "MainMenu";
+    case Kind::PopupMenu:
+        return "PopupMenu";
+    case Kind::MenuItem:
+        return "MenuItem";
+    case Kind::Timer:
+        return "Timer";
+    case Kind::Shape:
+        return "Shape";
+    case Kind::Image:
+        return "Image";
+    case Kind::Bevel:
+        return "Bevel";
+    case Kind::StringGrid:
+        return "StringGrid";
     }
     return "Control";
 }
@@ -178,9 +199,9 @@ void Form::scaleBy(int numerator, int denominator) {
     formDirty_ = true;
     for (Control* c : controls_) {
         const Geometry g = c->geometry();
-        c->setGeometry({scaled(g.left, numerator, denominator), scaled(g.top, numerator, denominator),
-                        scaled(g.width, numerator, denominator),
-                        scaled(g.height, numerator, denominator)});
+        c->setGeometry(
+            {scaled(g.left, numerator, denominator), scaled(g.top, numerator, denominator),
+             scaled(g.width, numerator, denominator), scaled(g.height, numerator, denominator)});
         c->setFontSize(scaled(c->font().size, numerator, denominator));
     }
 }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "form/control.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
-
-#include "form/control.h"
 
 namespace form {
 
@@ -49,6 +49,14 @@ public:
 
     std::function<void(std::uint8_t& key)> onKeyPress;
     std::function<void(int keyCode)> onKeyUp;
+    // Asks the window to close, as its close button does; whoever shows the
+    // window sets onCloseRequest, which then runs onCloseQuery.
+    void requestClose() {
+        if (onCloseRequest) {
+            onCloseRequest();
+        }
+    }
+    std::function<void()> onCloseRequest;
     // Returns whether the window may close.
     std::function<bool()> onCloseQuery;
     std::function<void()> onDeactivate;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "form/control.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "form/control.h"
 
 // The one process-wide session record. Plain data: every subsystem reads and
 // writes its fields directly, under the names the program gives them.

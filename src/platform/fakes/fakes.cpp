@@ -13,6 +13,19 @@ int daysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
+Date previousDay(Date d) {
+    d.weekday = (d.weekday + 5) % 7 + 1;
+    if (--d.day >= 1) {
+        return d;
+    }
+    if (--d.month < 1) {
+        d.month = 12;
+        --d.year;
+    }
+    d.day = daysInMonth(d.year, d.month);
+    return d;
+}
+
 template <class T> std::optional<T> popOr(std::deque<std::optional<T>>& queue) {
     if (queue.empty()) {
         return std::nullopt;
@@ -25,8 +38,18 @@ template <class T> std::optional<T> popOr(std::deque<std::optional<T>>& queue) {
 } // namespace
 
 FakeClock::FakeClock(Date date, TimeOfDay time)
-    : startDate_(date),
-      startMsOfDay_(((time.hour * 60LL + time.minute) * 60 + time.second) * 1000 + time.millisecond) {}
+    : startDate_(date), startMsOfDay_(((time.hour * 60LL + time.minute) * 60 + time.second) * 1000 +
+                                      time.millisecond) {}
+
+void FakeClock::setWallClock(Date date, TimeOfDay time) {
+    const FakeClock moved(date, time);
+    startDate_ = moved.startDate_;
+    startMsOfDay_ = moved.startMsOfDay_ - elapsedMs_;
+    while (startMsOfDay_ < 0) {
+        startMsOfDay_ += kMsPerDay;
+        startDate_ = previousDay(startDate_);
+    }
+}
 
 TimeOfDay FakeClock::timeOfDay() {
     const long long ms = (startMsOfDay_ + elapsedMs_) % kMsPerDay;
@@ -58,8 +81,8 @@ int FakeRandom::next(int bound) {
 
 bool FakeSound::play(const std::filesystem::path& file, bool synchronous) {
     std::error_code error;
-    const bool playable =
-        std::filesystem::is_regular_file(file, error) && std::filesystem::file_size(file, error) > 44;
+    const bool playable = std::filesystem::is_regular_file(file, error) &&
+                          std::filesystem::file_size(file, error) > 44;
     events_.push_back({"play", file.filename().string(), synchronous, playable});
     return playable;
 }

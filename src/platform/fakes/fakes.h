@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/services.h"
+
 #include <deque>
 #include <random>
 #include <string>
 #include <vector>
-
-#include "platform/services.h"
 
 // Fakes for tests and the headless driver: a clock that only moves when told,
 // a seeded random source, and recorders with queued answers for everything
@@ -20,6 +20,8 @@ public:
     Date today() override;
     double monotonicSeconds() override { return elapsedMs_ / 1000.0; }
     void advanceMs(long long ms) { elapsedMs_ += ms; }
+    // Moves the wall clock to a new moment; the monotonic seconds go on.
+    void setWallClock(Date date, TimeOfDay time);
 
 private:
     Date startDate_;
@@ -153,7 +155,7 @@ struct FakePlatform {
     FakeFileDialogs files;
     FakeFontDialog fonts;
     FakeColourDialog colours;
-    Services services{clock, random, sound,     messages, screen, disk,
+    Services services{clock,  random,    sound, messages, screen, disk,
                       opener, clipboard, files, fonts,    colours};
 };
 

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "session/context.h"
+
+// Every request to close the window: pauses a running exercise and asks.
+// Returns whether the window may close.
+bool formclose(Context& c);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "session/context.h"
+
+#include <cstdint>
+
+// Prepares the word exercise of the current lesson.
+void Wortuebungeinrichten(Context& c);
+// One keystroke of the word exercise.
+void Wortuebung(Context& c, std::uint8_t zeichen);

@@ -1,0 +1,105 @@
+#include "session/messung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace messung {
+namespace {
+
+std::int64_t ganzeSekunde(Context& c) {
+    return static_cast<std::int64_t>(std::floor(c.svc.clock.monotonicSeconds()));
+}
+
+} // namespace
+
+double rundenGerade(double value) {
+    const double unten = std::floor(value);
+    const double rest = value - unten;
+    if (rest > 0.5) {
+        return unten + 1;
+    }
+    if (rest < 0.5) {
+        return unten;
+    }
+    return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1;
+}
+
+std::uint16_t anschlaegeProMinute(std::uint16_t anschlaege, std::uint16_t sekunden) {
+    if (sekunden == 0) {
+        return 0;
+    }
+    const double tempo = rundenGerade(anschlaege / (sekunden / 60.0));
+    return static_cast<std::uint16_t>(std::min(tempo, 65535.0));
+}
+
+double fehlerquote(std::uint16_t fehler, std::uint16_t anschlaege) {
+    if (fehler == 0 || anschlaege == 0) {
+        return 0.0;
+    }
+    return 100.0 / (static_cast<double>(anschlaege) / fehler);
+}
+
+std::string festkomma(double value, int width, int decimals) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, value);
+    return buffer;
+}
+
+std::string anschlaegeText(std::uint16_t anschlaege) {
+    return "Keystrokes: " + std::to_string(anschlaege);
+}
+
+std::string tempoText(std::uint16_t anpm) {
+    return "Keystrokes per minute: " + std::to_string(anpm) + "  ";
+}
+
+std::string fehlerText(std::uint16_t fehler) {
+    return "Faults: " + std::to_string(fehler);
+}
+
+std::string fehlerquoteText(double quote) {
+    return "Fault rate: " + festkomma(quote, 5, 2) + " %";
+}
+
+std::string lernfortschrittText(double prozent) {
+    return "Study achievement " + festkomma(prozent, 3, 1) + " %";
+}
+
+void startzeitNehmen(Context& c) {
+    const auto t = c.svc.clock.timeOfDay();
+    c.s.startstunde = static_cast<std::int16_t>(t.hour);
+    c.s.startminute = static_cast<std::int16_t>(t.minute);
+    c.s.startsekunde = static_cast<std::int16_t>(t.second);
+    c.s.startzeitpunkt = ganzeSekunde(c);
+}
+
+void tickzeitNehmen(Context& c) {
+    const auto t = c.svc.clock.timeOfDay();
+    c.s.tickstunde = static_cast<std::int16_t>(t.hour);
+    c.s.tickminute = static_cast<std::int16_t>(t.minute);
+    c.s.ticksekunde = static_cast<std::int16_t>(t.second);
+    c.s.tickzeitpunkt = ganzeSekunde(c);
+}
+
+void pauseAbrechnen(Context& c) {
+    const auto t = c.svc.clock.timeOfDay();
+    c.s.weiterstunde = static_cast<std::int16_t>(t.hour);
+    c.s.weiterminute = static_cast<std::int16_t>(t.minute);
+    c.s.weitersekunde = static_cast<std::int16_t>(t.second);
+    c.s.weiterzeitpunkt = ganzeSekunde(c);
+    const std::int64_t summe = c.s.weiterzeitpunkt - c.s.tickzeitpunkt + c.s.pausensekundenbisher;
+    c.s.pausensekunden = static_cast<std::int16_t>(
+        std::clamp<std::int64_t>(summe, 0, std::numeric_limits<std::int16_t>::max()));
+}
+
+std::uint16_t nettosekunden(const Sitzungszustand& s) {
+    // A restarted measurement can leave more excluded seconds than have
+    // passed since the new start; that counts as no time, not as a wrap.
+    const std::int64_t netto = s.tickzeitpunkt - s.startzeitpunkt - s.pausensekunden;
+    return static_cast<std::uint16_t>(
+        std::clamp<std::int64_t>(netto, 0, std::numeric_limits<std::uint16_t>::max()));
+}
+
+} // namespace messung

@@ -1,0 +1,72 @@
+#include "settings/einstellungen.h"
+
+#include "session/messung.h"
+
+std::string zieltempoText(std::int32_t wunschanschlaege) {
+    return "Keystrokes per minute: " + std::to_string(wunschanschlaege);
+}
+
+std::string zielquoteText(float wunschfehlerquote) {
+    return "Highest fault rate: " + messung::festkomma(wunschfehlerquote, 3, 1) + " %";
+}
+
+void einstellungenaktiviert(Context& c) {
+    auto& s = c.s;
+    auto& f = c.f;
+    f.GroupBox24.hide();
+    f.GroupBox25.hide();
+    f.Memo1.show();
+    f.RadioButton19.setChecked(s.korrekturerzwingen);
+    f.RadioButton20.setChecked(!s.korrekturerzwingen);
+    f.memo1verg.setEnabled(true);
+    f.memo1verk.setEnabled(false);
+    for (form::Control* box : {&f.GroupBox5, &f.GroupBox7, &f.GroupBox10, &f.GroupBox15,
+                               &f.GroupBox16, &f.GroupBox19, &f.GroupBox22}) {
+        box->hide();
+    }
+    f.GroupBox1.setTop(static_cast<int>(s.bildschirmhoehe / 5));
+    f.GroupBox1.show();
+    f.Label1.setCaption(zieltempoText(s.wunschanschlaege));
+    f.Label2.setCaption("Highest fault rate:  " + messung::festkomma(s.wunschfehlerquote, 3, 1) +
+                        " %");
+    f.Memo1.setTop(static_cast<int>(s.bildschirmhoehe / 1.54));
+    f.Memo1.setHeight(static_cast<int>(s.bildschirmhoehe / 4.2));
+}
+
+void wunschanpm(Context& c) {
+    c.s.wunschanschlaege = c.f.TrackBar1.position();
+    c.f.Label1.setCaption(zieltempoText(c.s.wunschanschlaege));
+}
+
+void wunschfehlerrate(Context& c) {
+    c.s.wunschfehlerquote = static_cast<float>(c.f.TrackBar2.position() / 10.0);
+    c.f.Label2.setCaption(zielquoteText(c.s.wunschfehlerquote));
+}
+
+void TrackBar3Change(Context& c) {
+    c.s.anteilBekannte = static_cast<std::uint8_t>(c.f.TrackBar3.position());
+    c.f.Label15.setCaption("known letters to " + std::to_string(c.s.anteilBekannte) + " %");
+}
+
+void ber_erzwingen(Context& c) {
+    c.s.korrekturerzwingen = c.f.RadioButton19.checked();
+}
+
+void Radiobutton20Click(Context& c) {
+    c.s.korrekturerzwingen = !c.f.RadioButton20.checked();
+}
+
+void CheckBox1Click(Context& c) {
+    c.s.fehlerton = c.f.CheckBox1.checked();
+    c.f.BeiTippfehler1.setChecked(c.s.fehlerton);
+}
+
+void CheckBox2Click(Context& c) {
+    c.s.stimme = c.f.CheckBox2.checked();
+}
+
+void soundtippfehler(Context& c) {
+    c.s.fehlerton = !c.s.fehlerton;
+    c.f.BeiTippfehler1.setChecked(c.s.fehlerton);
+    c.f.CheckBox1.setChecked(c.s.fehlerton);
+}

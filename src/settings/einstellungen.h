@@ -1,0 +1,18 @@
+#pragma once
+
+#include "session/context.h"
+
+// The learning targets and preferences of the settings panel.
+void einstellungenaktiviert(Context& c);
+void wunschanpm(Context& c);
+void wunschfehlerrate(Context& c);
+void TrackBar3Change(Context& c);
+void ber_erzwingen(Context& c);
+void Radiobutton20Click(Context& c);
+void CheckBox1Click(Context& c);
+void CheckBox2Click(Context& c);
+void soundtippfehler(Context& c);
+
+// The texts of the target labels.
+std::string zieltempoText(std::int32_t wunschanschlaege);
+std::string zielquoteText(float wunschfehlerquote);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/program.h"
+#include "platform/fakes/fakes.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+// A whole program on fake services in a fresh program directory.
+class ProgramTest : public ::testing::Test {
+public:
+    explicit ProgramTest(platform::fakes::FakeScreen screen = {1024, 768, 96})
+        : platform_(7, screen),
+          directory_(std::filesystem::temp_directory_path() /
+                     ("clavora-test-" + std::to_string(::getpid()) + "-" +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name())),
+          program_(platform_.services, prepareDirectory(directory_)) {
+        program_.init();
+    }
+
+    ~ProgramTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(directory_, ignored);
+    }
+
+    Sitzungszustand& s() { return program_.state(); }
+    form::Tform1& f() { return program_.window(); }
+    Context& c() { return program_.context(); }
+
+    void click(form::Control& control) { control.onClick(); }
+    void key(std::uint8_t byte) { f().dispatchKey(byte); }
+    std::uint8_t expected() { return s().zeichenfolge[s().zeichenindex]; }
+    // Any byte that is not the expected character.
+    std::uint8_t wrong() { return expected() == 'x' ? 'y' : 'x'; }
+    void typeRight(int count) {
+        for (int i = 0; i < count; ++i) {
+            key(expected());
+        }
+    }
+    void tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            platform_.clock.advanceMs(250);
+            f().Timer1.onTimer();
+        }
+    }
+    // Lesson start, note closed: the next key is the first keystroke.
+    void startLetterExercise() {
+        click(f().BitBtn2);
+        click(f().BitBtn3);
+    }
+    void installSounds() {
+        for (const char* name : {"Error.wav", "Approval1.wav", "Approval2.wav"}) {
+            std::filesystem::copy_file(std::filesystem::path(CLAVORA_ASSETS) / name,
+                                       directory_ / name,
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+    }
+
+    platform::fakes::FakePlatform platform_;
+    std::filesystem::path directory_;
+    Program program_;
+
+private:
+    static std::filesystem::path prepareDirectory(const std::filesystem::path& dir) {
+        std::filesystem::create_directories(dir);
+        return dir;
+    }
+};
