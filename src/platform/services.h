@@ -1,12 +1,12 @@
 #pragma once
 
+#include "form/control.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "form/control.h"
 
 // Small interfaces for everything the handlers need from the platform. The
 // Qt build implements them for real; tests and the headless driver use fakes.
