@@ -1,15 +1,21 @@
 #include "app/program.h"
 
+#include "app/navigation.h"
 #include "app/programmende.h"
 #include "app/willkommen.h"
+#include "course/lektionswahl.h"
 #include "exercises/buchstabenuebung.h"
 #include "exercises/uebungen.h"
+#include "exercises/wiederholung.h"
+#include "exercises/wortuebung.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturlayout.h"
 #include "keyboard/zeichenfolge.h"
 #include "session/lektionsstart.h"
 #include "session/uhr.h"
 #include "settings/einstellungen.h"
+#include "settings/pruefung.h"
+#include "statistics/gesamtstatistik.h"
 #include "users/neuer_benutzer.h"
 
 namespace {
@@ -51,11 +57,15 @@ void speicherplatzPruefen(Context& c, const std::filesystem::path& verzeichnis) 
 }
 
 // Until sign-in exists the session starts as a new learner's would, and the
-// start button is open. Sign-in replaces this path.
+// program is unlocked as sign-in would unlock it. Sign-in replaces this path.
 void ohneAnmeldungStarten(Context& c) {
     neuerBenutzerInSitzung(c);
     auto& f = c.f;
-    f.BitBtn2.setEnabled(true);
+    for (form::Control* frei :
+         {&f.BitBtn2, &f.Button2, &f.Button3, &f.Button22, &f.Start9, &f.Tastatur9,
+          &f.Einstellungen9, &f.Extras9, &f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueExtra}) {
+        frei->setEnabled(true);
+    }
     hidden({&f.Label5, &f.ComboBox1});
     f.TrackBar1.setPosition(c.s.wunschanschlaege);
     f.TrackBar2.setPosition(static_cast<int>(c.s.wunschfehlerquote * 10 + 0.5));
@@ -108,6 +118,7 @@ void Program::init() {
     s.programmstartstunde = static_cast<std::uint16_t>(jetzt.hour);
     s.programmstartminute = static_cast<std::uint16_t>(jetzt.minute);
     hidden({&f.GroupBox15, &f.Panel3});
+    fehlertabelleEinrichten(c);
 
     f.RadioButton1.setChecked(true);
     f.Panel4.hide();
@@ -152,6 +163,16 @@ void Program::wire() {
         on(*pause, c, BPause);
     }
     on(f.Button7, c, buchstabenuebungeinstellungen);
+    on(f.Button8, c, Wortuebungeinstellungen);
+    on(f.Einstellungen1, c, Wortuebungeinstellungen);
+    on(f.BitBtn1, c, StartWiederholung);
+    on(f.BitBtn9, c, BitBtn9Click);
+    for (form::Control* extras : {&f.Button22, &f.MenueExtra, &f.Extras9}) {
+        on(*extras, c, Extras);
+    }
+    f.ScrollBar1.onChange = [&c] { lektiondirekt(c); };
+    f.ScrollBar2.onChange = [&c] { WLektioneinstellen(c); };
+    f.ScrollBar3.onChange = [&c] { ScrollBar3Change(c); };
     on(f.silber1, c, buchstabenuebungeinstellungen);
     for (form::Control* tastatur : {&f.Button2, &f.Button5, &f.Button18, &f.MenueTast, &f.Tastatur9,
                                     &f.schwarz1, &f.Tastatur1}) {

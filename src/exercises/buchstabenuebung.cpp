@@ -1,6 +1,8 @@
 #include "exercises/buchstabenuebung.h"
 
+#include "exercises/einstellungsumschalter.h"
 #include "exercises/fingersaetze.h"
+#include "exercises/tippfehler.h"
 #include "exercises/wortuebung.h"
 #include "keyboard/fingerfarbe.h"
 #include "keyboard/tastaturaktiviert.h"
@@ -61,10 +63,7 @@ void fehlerBewerten(Context& c) {
         --s.anschlaegeBuchstaben;
         s.letzterfehler = true;
     }
-    if (s.fehlerton &&
-        !c.svc.sound.play(std::filesystem::path(s.programmverzeichnis) / "Error.wav", true)) {
-        c.svc.sound.beep();
-    }
+    exercises::fehlertonSpielen(c);
 }
 
 void urteil(Context& c) {
@@ -258,34 +257,7 @@ void Buchstabenuebung(Context& c, std::uint8_t zeichen) {
 }
 
 void buchstabenuebungeinstellungen(Context& c) {
-    auto& s = c.s;
     auto& f = c.f;
-    for (form::Control* b : {&f.Button5, &f.Button14, &f.Button15, &f.grau1, &f.Pause1}) {
-        b->setEnabled(false);
-    }
-    f.GroupBox5.hide();
-    f.GroupBox14.hide();
-    if (f.Button7.caption() != "Go on!") {
-        s.statusvoreinstellungen = s.anzeigestatus;
-        s.anzeigestatus = 0;
-        f.Button7.setCaption("Go on!");
-        f.silber1.setCaption("Go on!");
-        f.GroupBox1.setTop(static_cast<int>(s.bildschirmhoehe / 2.5));
-        f.GroupBox1.show();
-        return;
-    }
-    f.Button7.setCaption("Settings");
-    f.silber1.setCaption("Settings");
-    f.GroupBox1.hide();
-    for (form::Control* b : {&f.Button15, &f.grau1, &f.Pause1, &f.Button14, &f.Button5}) {
-        b->setEnabled(true);
-    }
-    s.anzeigestatus = s.statusvoreinstellungen;
-    if (s.anzeigestatus == 1) {
-        f.GroupBox5.show();
-    } else if (s.anzeigestatus == 2) {
-        f.GroupBox14.show();
-    }
-    s.pausensekundenbisher = s.pausensekunden;
-    messung::pauseAbrechnen(c);
+    exercises::einstellungenUmschalten(
+        c, {f.Button7, f.silber1, {&f.Button5, &f.Button14, &f.Button15, &f.grau1, &f.Pause1}, {}});
 }

@@ -52,6 +52,8 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     Edit5.setReadOnly(true);
     setRange(ScrollBar1, 1, 32, 1);
     setRange(ScrollBar2, 1, 32, 1);
+    setRange(ScrollBar3, 1, 30, 10);
+    Edit6.setReadOnly(true);
     button24.setEnabled(false);
     Memo4.setReadOnly(true);
 

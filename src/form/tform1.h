@@ -117,6 +117,8 @@ public:
                       &GroupBox1, {266, 20, 250, 80}, "Scripts"};
     Control RadioButton1{*this,      "RadioButton1",    Kind::RadioButton,
                          &GroupBox6, {12, 22, 200, 20}, "Letter-exercise"};
+    Control RadioButton2{*this,      "RadioButton2",    Kind::RadioButton,
+                         &GroupBox6, {12, 46, 200, 20}, "Words-exercise"};
     Control Farben{*this, "Farben", Kind::GroupBox, &GroupBox1, {524, 20, 252, 170}, "Colors"};
     Control Label29{*this, "Label29", Kind::Label, &Farben, {12, 24, 200, 16}, "small finger"};
     Control Label30{*this, "Label30", Kind::Label, &Farben, {12, 48, 200, 16}, "ring finger"};
@@ -145,6 +147,8 @@ public:
                        &GroupBox16, {396, 140, 380, 112}, "Examination"};
     Control BitBtn9{*this,       "BitBtn9",         Kind::Button,
                     &GroupBox13, {12, 22, 180, 30}, "Start e&xamination"};
+    Control ScrollBar3{*this, "ScrollBar3", Kind::ScrollBar, &GroupBox13, {12, 62, 280, 18}};
+    Control Edit6{*this, "Edit6", Kind::Edit, &GroupBox13, {300, 60, 68, 22}, "10 min"};
     Control GroupBox10{*this,   "GroupBox10",       Kind::GroupBox,
                        nullptr, {8, 120, 784, 260}, "Browse user file"};
     Control Edit3{*this, "Edit3", Kind::Edit, &GroupBox10, {12, 228, 120, 22}};
@@ -155,6 +159,11 @@ public:
                       nullptr, {8, 120, 784, 260}, "User- and system data"};
     Control GroupBox15{*this,   "GroupBox15",       Kind::GroupBox,
                        nullptr, {8, 120, 784, 300}, "Fault statistics for lesson 1 - 16  [ %] "};
+    Control StringGrid1{*this, "StringGrid1", Kind::StringGrid, &GroupBox15, {8, 20, 768, 230}};
+    Control BitBtn7{*this,       "BitBtn7",         Kind::Button,
+                    &GroupBox15, {8, 262, 200, 30}, "Print fault statistics"};
+    Control BitBtn8{*this,       "BitBtn8",           Kind::Button,
+                    &GroupBox15, {216, 262, 160, 30}, "Printer setup"};
     Control GroupBox19{*this,   "GroupBox19",       Kind::GroupBox,
                        nullptr, {8, 110, 784, 425}, "The most essential writing rules"};
     Control GroupBox22{*this,   "GroupBox22",       Kind::GroupBox,

@@ -126,6 +126,14 @@ struct Sitzungszustand {
     std::array<bool, 17> wortuebungbestanden{};       // 1..16
     std::uint16_t wortzeile = 0;
     std::uint8_t zeilenlaenge = 0;
+    std::uint16_t lektionsanfangszeile = 0;
+    std::uint16_t untergrenzezeile = 0;
+    std::uint16_t obergrenzezeile = 0;
+    std::uint8_t ziehversuche = 0;
+    double lernfortschrittangezeigt = 0.0;
+    // The word line shown before; one byte cannot hold line numbers above
+    // 255, so the word exercise keeps its own.
+    std::uint16_t vorherigewortzeile = 0;
     std::string benutzername;
     std::uint16_t nutzungen = 0;
     std::array<double, 10> fingerfehlerquoten{}; // 1..9

@@ -1,0 +1,13 @@
+#include "exercises/wiederholung.h"
+
+#include "session/lektionsstart.h"
+
+void StartWiederholung(Context& c) {
+    auto& s = c.s;
+    s.wiederholungaktiv = true;
+    s.gemerktelektion = s.lektion;
+    s.lektion = s.wiederholungslektion;
+    s.gemerkterteil = s.lektionsteil;
+    s.lektionsteil = s.wiederholungsteil;
+    Startvorbereiten(c);
+}

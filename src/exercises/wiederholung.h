@@ -1,0 +1,7 @@
+#pragma once
+
+#include "session/context.h"
+
+// "Start repetition": runs the chosen earlier exercise, then returns to the
+// lesson and part the learner had reached.
+void StartWiederholung(Context& c);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "session/context.h"
+
+// Enters the lesson's per-finger fault rates into the course table and shows
+// the table of all sixteen lessons.
+void gesamtfehlerstatistik(Context& c);
+
+// The table's fixed layout: column widths, row heights, lesson numbers and
+// finger names.
+void fehlertabelleEinrichten(Context& c);

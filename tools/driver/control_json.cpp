@@ -1,0 +1,110 @@
+#include "driver/control_json.h"
+
+#include "text/cp1252.h"
+
+namespace driver {
+namespace {
+
+using form::Kind;
+
+bool isAnyOf(Kind kind, std::initializer_list<Kind> kinds) {
+    for (const Kind k : kinds) {
+        if (k == kind) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void writeTexts(JsonWriter& json, const std::vector<std::string>& lines) {
+    json.beginArray();
+    for (const auto& line : lines) {
+        json.value(text::toUtf8(line));
+    }
+    json.endArray();
+}
+
+void writeCommon(JsonWriter& json, const form::Control& c) {
+    json.field("name", c.name())
+        .field("kind", form::kindName(c.kind()))
+        .field("visible", c.visible())
+        .field("showing", c.showing())
+        .field("enabled", c.enabled())
+        .field("caption", text::toUtf8(c.caption()))
+        .field("text", text::toUtf8(c.text()))
+        .field("hint", text::toUtf8(c.hint()))
+        .field("color", c.color())
+        .field("fontColor", c.fontColor())
+        .field("fontName", text::toUtf8(c.font().name))
+        .field("fontSize", c.font().size)
+        .field("fontStyle", c.font().style);
+    const form::Geometry& g = c.geometry();
+    json.field("left", g.left)
+        .field("top", g.top)
+        .field("width", g.width)
+        .field("height", g.height);
+}
+
+void writeKindSpecific(JsonWriter& json, const form::Control& c) {
+    const Kind kind = c.kind();
+    if (isAnyOf(kind, {Kind::TrackBar, Kind::ScrollBar, Kind::ProgressBar})) {
+        json.field("position", c.position()).field("min", c.min()).field("max", c.max());
+    }
+    if (isAnyOf(kind, {Kind::RadioButton, Kind::CheckBox, Kind::MenuItem})) {
+        json.field("checked", c.checked());
+    }
+    if (kind == Kind::ComboBox) {
+        json.field("itemIndex", c.itemIndex()).key("items");
+        writeTexts(json, c.items());
+    }
+    if (isAnyOf(kind, {Kind::Memo, Kind::RichEdit})) {
+        json.key("lines");
+        writeTexts(json, c.lines());
+    }
+    if (isAnyOf(kind, {Kind::Edit, Kind::Memo})) {
+        json.field("selStart", c.selStart()).field("selLength", c.selLength());
+    }
+    if (isAnyOf(kind, {Kind::Edit, Kind::Memo, Kind::ComboBox})) {
+        json.field("readOnly", c.readOnly()).field("maxLength", c.maxLength());
+    }
+    if (kind == Kind::StringGrid) {
+        json.key("cells").beginArray();
+        for (const auto& row : c.cells()) {
+            writeTexts(json, row);
+        }
+        json.endArray();
+    }
+    if (kind == Kind::Panel) {
+        json.field("bevel", c.bevel() == form::BevelStyle::Raised ? "raised" : "lowered");
+    }
+    if (kind == Kind::Timer) {
+        json.field("interval", c.interval());
+    }
+}
+
+} // namespace
+
+void writeControl(JsonWriter& json, const form::Control& control) {
+    json.beginObject();
+    writeCommon(json, control);
+    writeKindSpecific(json, control);
+    json.endObject();
+}
+
+void writeWindow(JsonWriter& json, const form::Form& window) {
+    json.beginObject()
+        .field("name", window.name())
+        .field("kind", "Form")
+        .field("caption", text::toUtf8(window.caption()))
+        .field("width", window.width())
+        .field("height", window.height())
+        .key("focused");
+    if (window.focused() != nullptr) {
+        json.value(window.focused()->name());
+    } else {
+        json.null();
+    }
+    json.endObject();
+}
+
+} // namespace driver

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "driver/json_writer.h"
+#include "form/form.h"
+
+namespace driver {
+
+// A control's properties, texts converted to UTF-8; its kind decides which
+// further keys appear.
+void writeControl(JsonWriter& json, const form::Control& control);
+
+// The window itself: caption and size.
+void writeWindow(JsonWriter& json, const form::Form& window);
+
+} // namespace driver
