@@ -47,3 +47,53 @@ TEST(DriverSession, StartShowsTheLessonNoteAndTheFirstKeyCountsAsAKeystroke) {
 }
 
 } // namespace
+
+namespace {
+
+// Types the character the letter exercise expects, as a learner would.
+void typeExpected(driver::Driver& d) {
+    const auto& s = d.program().state();
+    const auto byte = s.zeichenfolge[s.zeichenindex];
+    d.execute("key #" + std::to_string(byte));
+}
+
+TEST(DriverSession, ALearnerCompletesTheLetterExerciseOfLessonOne) {
+    driver::Options options;
+    options.directory = std::filesystem::temp_directory_path();
+    driver::Driver d(options);
+    d.execute("click BitBtn2");
+    d.execute("click BitBtn3");
+    d.execute("key a");
+    typeExpected(d);
+    d.execute("wait 1");
+    for (int i = 0; i < 99; ++i) {
+        typeExpected(d);
+    }
+    EXPECT_TRUE(contains(d.execute("get Label34"), "\"caption\":\"Study achievement 99.0 %\""));
+    EXPECT_EQ(d.execute("messages"), "[]");
+    typeExpected(d);
+    const std::string boxes = d.execute("messages");
+    EXPECT_TRUE(contains(boxes, "\"caption\":\"Very good performance!\"")) << boxes;
+    EXPECT_TRUE(contains(d.execute("get GroupBox12"), "\"showing\":true"));
+    EXPECT_TRUE(contains(d.execute("state"), "\"lektionsteil\":1"));
+    EXPECT_TRUE(contains(d.execute("sounds"), "\"file\":\"Approval2.wav\""));
+}
+
+TEST(DriverSession, CourseListsTheCatalogueAndEveryWordLine) {
+    driver::Options options;
+    options.directory = std::filesystem::temp_directory_path();
+    driver::Driver d(options);
+    const std::string course = d.execute("course");
+    EXPECT_TRUE(
+        contains(course, "{\"lesson\":5,\"number\":80,\"text\":\"large large large large\"}"));
+    EXPECT_TRUE(contains(course, "\"german\":\"\xC3\xA4 \xC3\x84 \xC3\xBC \xC3\x9C\""));
+    std::size_t lines = 0;
+    for (std::size_t at = course.find("\"number\":"); at != std::string::npos;
+         at = course.find("\"number\":", at + 1)) {
+        ++lines;
+    }
+    EXPECT_GT(lines, 510U);
+    EXPECT_EQ(course.find('\n'), std::string::npos);
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 
 #include "driver/command_words.h"
 #include "driver/control_json.h"
+#include "driver/course_json.h"
 #include "driver/dialog_arguments.h"
 #include "driver/event_json.h"
 #include "driver/state_json.h"
@@ -241,6 +242,7 @@ Driver::Command Driver::commandNamed(std::string_view name) {
         {"get", &Driver::get},           {"state", &Driver::state},
         {"messages", &Driver::messages}, {"sounds", &Driver::sounds},
         {"close", &Driver::close},       {"quit", &Driver::quit},
+        {"course", &Driver::course},
     };
     const auto it = kCommands.find(name);
     return it == kCommands.end() ? nullptr : it->second;
@@ -441,6 +443,13 @@ std::string Driver::sounds(std::string_view arguments) {
     requireNoArguments(arguments, "sounds");
     JsonWriter json;
     writeSounds(json, fakes_->sound.take());
+    return json.text();
+}
+
+std::string Driver::course(std::string_view arguments) {
+    requireNoArguments(arguments, "course");
+    JsonWriter json;
+    writeCourse(json);
     return json.text();
 }
 

@@ -55,6 +55,7 @@ private:
     std::string state(std::string_view arguments);
     std::string messages(std::string_view arguments);
     std::string sounds(std::string_view arguments);
+    std::string course(std::string_view arguments);
     std::string close(std::string_view arguments);
     std::string quit(std::string_view arguments);
 
