@@ -5,8 +5,8 @@
 #include <array>
 #include <bitset>
 #include <gtest/gtest.h>
-#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
