@@ -2,6 +2,8 @@
 #include "keyboard/zeichenfolge.h"
 #include "program_fixture.h"
 
+#include <set>
+
 namespace {
 
 using LessonStart = ProgramTest;
@@ -169,4 +171,90 @@ TEST(FreeSpace, TooLittleDiskSpaceIsReportedOnceAndStartUpGoesOn) {
               "Error! Not enought free disk-space!\r\rThe programme cannot be executed correctly!");
     EXPECT_EQ(boxes[0].icon, platform::Icon::Error);
     EXPECT_EQ(program.state().tastaturcode, 3);
+}
+
+namespace {
+
+void startLesson(ProgramTest& t, int lektion, std::uint8_t tastaturcode) {
+    t.click(t.f().SpeedButton2);
+    t.s().tastaturcode = tastaturcode;
+    t.s().lektion = static_cast<std::uint8_t>(lektion);
+    t.click(t.f().BitBtn2);
+}
+
+int shownLines(form::Tform1& f) {
+    int shown = 0;
+    for (const form::Control* l :
+         {&f.Label37, &f.Label38, &f.Label39, &f.Label40, &f.Label41, &f.Label42, &f.Label43,
+          &f.Label44, &f.Label45, &f.Label46, &f.Label88, &f.Label89, &f.Label96, &f.Label101}) {
+        shown += l->visible() ? 1 : 0;
+    }
+    return shown;
+}
+
+} // namespace
+
+TEST_F(LessonStart, LessonTwoAfterLessonOneHidesTheIntroductoryLine) {
+    startLesson(*this, 1, 3);
+    startLesson(*this, 2, 3);
+    EXPECT_FALSE(f().Label37.visible());
+    EXPECT_EQ(f().Label36.caption(), "The letters g and h");
+    EXPECT_EQ(f().Label38.caption(), "g: left forefinger");
+    EXPECT_EQ(f().Label39.caption(), "h: right forefinger");
+    EXPECT_EQ(f().Label38.fontColor(), s().farbeZeigefinger);
+    EXPECT_EQ(f().Label47.caption(), "Advice: Try to write in a regular rhythm.");
+    EXPECT_FALSE(f().Label48.visible());
+    EXPECT_EQ(shownLines(f()), 6);
+}
+
+TEST_F(LessonStart, LessonEightHasSixBlackLinesAndNoAdvice) {
+    startLesson(*this, 8, 0);
+    EXPECT_EQ(f().Label36.caption(), "Capital letters");
+    EXPECT_EQ(shownLines(f()), 6);
+    EXPECT_FALSE(f().Bevel1.visible());
+    EXPECT_FALSE(f().Label47.visible());
+    EXPECT_EQ(f().Label41.caption(), " on the left side of the keyboard in capitals.");
+    EXPECT_EQ(f().Label38.fontColor(), form::colours::black);
+    EXPECT_EQ(f().Label38.geometry().top, static_cast<int>(768 / 5.0));
+}
+
+TEST_F(LessonStart, LessonNineNamesZOrYByLayoutFamily) {
+    startLesson(*this, 9, 1);
+    EXPECT_EQ(f().Label36.caption(), "The letters t and z");
+    EXPECT_EQ(f().Label39.caption(), "z: right forefinger");
+    startLesson(*this, 9, 2);
+    EXPECT_EQ(f().Label36.caption(), "The letters t and y");
+    EXPECT_EQ(f().Label39.caption(), "y: right forefinger");
+    EXPECT_EQ(f().Label41.caption(), "\"J-finger\" spreads up to the left to the y.");
+}
+
+TEST_F(LessonStart, LessonSixteenShowsElevenGermanAndTwelveOtherFingerLines) {
+    startLesson(*this, 16, 0);
+    EXPECT_EQ(shownLines(f()), 11);
+    EXPECT_EQ(f().Label96.caption(), "\xDF ?: right small finger");
+    EXPECT_FALSE(f().Label101.visible());
+    EXPECT_FALSE(f().Bevel1.visible());
+    EXPECT_EQ(f().Label39.caption(), "2 \": left small finger");
+    for (const std::uint8_t code : {1, 2, 3}) {
+        startLesson(*this, 16, code);
+        EXPECT_EQ(shownLines(f()), 12) << int(code);
+    }
+    EXPECT_EQ(f().Label40.caption(), "3 \xA3: left ring finger");
+    EXPECT_EQ(f().Label101.caption(), "= +: right small finger");
+    EXPECT_EQ(f().Label45.geometry().left, static_cast<int>(1024 / 2.67));
+    startLesson(*this, 16, 2);
+    EXPECT_EQ(f().Label39.caption(), "2 @: left small finger");
+}
+
+TEST_F(LessonStart, EveryLessonHasANoteOfItsOwn) {
+    std::set<std::string> titles;
+    for (int lektion = 1; lektion <= 16; ++lektion) {
+        for (const std::uint8_t code : {0, 1, 2, 3}) {
+            startLesson(*this, lektion, code);
+            EXPECT_NE(f().Label36.caption(), "Study achievement 0.0 %") << lektion;
+            EXPECT_GE(shownLines(f()), 2) << lektion;
+            titles.insert(f().Label36.caption());
+        }
+    }
+    EXPECT_GE(titles.size(), 16U);
 }
