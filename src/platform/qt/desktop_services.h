@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/services.h"
+
+// The small services that each wrap one call of the desktop.
+namespace platform::qt {
+
+class QtScreen : public Screen {
+public:
+    int width() override;
+    int height() override;
+    int pixelsPerInch() override;
+};
+
+class QtDisk : public Disk {
+public:
+    // 0 when the place cannot be asked.
+    std::uintmax_t freeBytes(const std::filesystem::path& where) override;
+};
+
+class QtDocumentOpener : public DocumentOpener {
+public:
+    bool open(const std::filesystem::path& document) override;
+};
+
+class QtClipboard : public Clipboard {
+public:
+    void setText(const std::string& text) override;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,300 @@
+#include "platform/qt/property_writer.h"
+
+#include "platform/qt/convert.h"
+#include "platform/qt/memo_text.h"
+#include "platform/qt/panel_widget.h"
+#include "platform/qt/string_grid.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <algorithm>
+
+namespace platform::qt {
+namespace {
+
+using form::Control;
+using form::Kind;
+
+// A line edit without a limit holds this many characters.
+constexpr int kUnlimitedLength = 32767;
+
+struct ColourRoles {
+    QPalette::ColorRole background;
+    QPalette::ColorRole text;
+};
+
+std::optional<ColourRoles> colourRoles(Kind kind) {
+    switch (kind) {
+    case Kind::GroupBox:
+    case Kind::Panel:
+    case Kind::RadioButton:
+    case Kind::CheckBox:
+        return ColourRoles{QPalette::Window, QPalette::WindowText};
+    case Kind::Label:
+        return ColourRoles{QPalette::NoRole, QPalette::WindowText};
+    case Kind::Button:
+        return ColourRoles{QPalette::NoRole, QPalette::ButtonText};
+    case Kind::Edit:
+    case Kind::Memo:
+    case Kind::RichEdit:
+    case Kind::ComboBox:
+    case Kind::StringGrid:
+        return ColourRoles{QPalette::Base, QPalette::Text};
+    default:
+        return std::nullopt;
+    }
+}
+
+void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
+    const auto roles = colourRoles(c.kind());
+    if (!roles || !takeChange(shown.colours, std::pair(c.color(), c.fontColor()))) {
+        return;
+    }
+    QPalette palette = widget.palette();
+    if (roles->background != QPalette::NoRole) {
+        palette.setColor(roles->background, toQColor(c.color()));
+        widget.setAutoFillBackground(roles->background == QPalette::Window);
+    }
+    palette.setColor(roles->text, toQColor(c.fontColor()));
+    widget.setPalette(palette);
+}
+
+// Written after the caption and font, which decide how large a label is.
+void writeGeometry(QWidget& widget, const Control& c) {
+    const form::Geometry& g = c.geometry();
+    QRect geometry(g.left, g.top, g.width, g.height);
+    if (c.kind() == Kind::Label) {
+        // A label grows to show all of its caption, as an auto-sized label does;
+        // the screen's fonts are often wider than the design's.
+        const auto& label = static_cast<const QLabel&>(widget);
+        const QSize text = label.fontMetrics().size(Qt::TextSingleLine, label.text());
+        geometry.setSize(geometry.size().expandedTo(text));
+    }
+    if (widget.geometry() != geometry) {
+        widget.setGeometry(geometry);
+    }
+}
+
+void writeCommon(QWidget& widget, const Control& c, ShownValues& shown) {
+    if (widget.isHidden() == c.visible()) {
+        widget.setVisible(c.visible());
+    }
+    if (widget.testAttribute(Qt::WA_ForceDisabled) == c.enabled()) {
+        widget.setEnabled(c.enabled());
+    }
+    static const std::string noTooltip;
+    if (takeChange(shown.tooltip, c.showHint() ? c.hint() : noTooltip)) {
+        widget.setToolTip(toQString(*shown.tooltip));
+    }
+    writeColours(widget, c, shown);
+    if (takeChange(shown.font, c.font())) {
+        widget.setFont(toQFont(c.font()));
+    }
+    if (shown.zOrder != c.zOrder()) {
+        shown.zOrder = c.zOrder();
+        widget.raise();
+    }
+}
+
+void writeChecked(QAbstractButton& button, const Control& c) {
+    if (button.isChecked() == c.checked()) {
+        return;
+    }
+    // The model decides which radio button is on; Qt must not switch a
+    // sibling off behind its back.
+    const bool exclusive = button.autoExclusive();
+    button.setAutoExclusive(false);
+    button.setChecked(c.checked());
+    button.setAutoExclusive(exclusive);
+}
+
+void writeButton(QAbstractButton& button, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.caption, c.caption())) {
+        button.setText(toQString(c.caption()));
+    }
+    if (c.kind() != Kind::Button) {
+        writeChecked(button, c);
+    }
+}
+
+void selectInLine(QLineEdit& edit, int start, int length) {
+    const int begin = std::clamp(start, 0, static_cast<int>(edit.text().size()));
+    if (length > 0) {
+        edit.setSelection(begin, length);
+    } else {
+        edit.setCursorPosition(begin);
+    }
+}
+
+void writeLineEdit(QLineEdit& edit, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.readOnly, c.readOnly())) {
+        edit.setReadOnly(c.readOnly());
+    }
+    if (takeChange(shown.maxLength, c.maxLength())) {
+        edit.setMaxLength(c.maxLength() > 0 ? c.maxLength() : kUnlimitedLength);
+    }
+    const QString text = toQString(c.text());
+    const bool textWritten = edit.text() != text;
+    if (textWritten) {
+        edit.setText(text);
+    }
+    // Writing the text moves the cursor, so the model's selection goes back on.
+    if (takeChange(shown.selection, std::pair(c.selStart(), c.selLength())) || textWritten) {
+        selectInLine(edit, c.selStart(), c.selLength());
+    }
+}
+
+void writeComboBox(QComboBox& combo, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.items, c.items())) {
+        combo.clear();
+        for (const std::string& item : c.items()) {
+            combo.addItem(toQString(item));
+        }
+    }
+    if (combo.currentIndex() != c.itemIndex()) {
+        combo.setCurrentIndex(c.itemIndex());
+    }
+    writeLineEdit(*combo.lineEdit(), c, shown);
+}
+
+template <class Editor> void writeDocument(Editor& editor, const Control& c, ShownValues& shown) {
+    if (c.kind() == Kind::Memo && takeChange(shown.readOnly, c.readOnly())) {
+        editor.setReadOnly(c.readOnly());
+    }
+    const QString text = joinLines(c.lines());
+    const bool textWritten = editor.toPlainText() != text;
+    if (textWritten) {
+        editor.setPlainText(text);
+    }
+    if (!takeChange(shown.selection, std::pair(c.selStart(), c.selLength())) && !textWritten) {
+        return;
+    }
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(toDocumentPosition(c.lines(), c.selStart()));
+    cursor.setPosition(toDocumentPosition(c.lines(), c.selStart() + c.selLength()),
+                       QTextCursor::KeepAnchor);
+    editor.setTextCursor(cursor);
+}
+
+template <class Range> void writeRange(Range& range, const Control& c) {
+    if (range.minimum() != c.min() || range.maximum() != c.max()) {
+        range.setRange(c.min(), c.max());
+    }
+    if (range.value() != c.position()) {
+        range.setValue(c.position());
+    }
+}
+
+void writeCaption(QLabel& label, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.caption, c.caption())) {
+        label.setText(withoutMnemonics(toQString(c.caption())));
+    }
+}
+
+void writePanel(PanelWidget& panel, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.caption, c.caption())) {
+        panel.setCaption(toQString(c.caption()));
+    }
+    if (takeChange(shown.bevel, c.bevel())) {
+        panel.setBevel(c.bevel());
+    }
+}
+
+void writeGroupBox(QGroupBox& box, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.caption, c.caption())) {
+        box.setTitle(toQString(c.caption()));
+    }
+}
+
+void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
+    switch (c.kind()) {
+    case Kind::Label:
+        return writeCaption(static_cast<QLabel&>(widget), c, shown);
+    case Kind::GroupBox:
+        return writeGroupBox(static_cast<QGroupBox&>(widget), c, shown);
+    case Kind::Panel:
+        return writePanel(static_cast<PanelWidget&>(widget), c, shown);
+    case Kind::Button:
+    case Kind::RadioButton:
+    case Kind::CheckBox:
+        return writeButton(static_cast<QAbstractButton&>(widget), c, shown);
+    case Kind::Edit:
+        return writeLineEdit(static_cast<QLineEdit&>(widget), c, shown);
+    case Kind::ComboBox:
+        return writeComboBox(static_cast<QComboBox&>(widget), c, shown);
+    case Kind::Memo:
+        return writeDocument(static_cast<QPlainTextEdit&>(widget), c, shown);
+    case Kind::RichEdit:
+        return writeDocument(static_cast<QTextEdit&>(widget), c, shown);
+    case Kind::ProgressBar:
+        return writeRange(static_cast<QProgressBar&>(widget), c);
+    case Kind::TrackBar:
+    case Kind::ScrollBar:
+        return writeRange(static_cast<QAbstractSlider&>(widget), c);
+    case Kind::StringGrid:
+        return writeGrid(static_cast<QTableWidget&>(widget), c);
+    default:
+        return;
+    }
+}
+
+void writeMenuItem(QAction& action, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.caption, c.caption())) {
+        // A caption of "-" makes the item a separator line.
+        action.setSeparator(c.caption() == "-");
+        action.setText(toQString(c.caption()));
+    }
+    if (action.isEnabled() != c.enabled()) {
+        action.setEnabled(c.enabled());
+    }
+    if (action.isVisible() != c.visible()) {
+        action.setVisible(c.visible());
+    }
+    if (action.isChecked() != c.checked()) {
+        action.setCheckable(true);
+        action.setChecked(c.checked());
+    }
+}
+
+void writeTimer(QTimer& timer, const Control& c) {
+    if (timer.interval() != c.interval()) {
+        timer.setInterval(c.interval());
+    }
+    // An interval of 0 never fires, as with the toolkit's timers.
+    const bool running = c.enabled() && c.interval() > 0;
+    if (running == timer.isActive()) {
+        return;
+    }
+    if (running) {
+        timer.start();
+    } else {
+        timer.stop();
+    }
+}
+
+} // namespace
+
+void writeControl(Binding& binding) {
+    const Control& c = *binding.control;
+    if (binding.timer != nullptr) {
+        writeTimer(*binding.timer, c);
+    } else if (binding.action != nullptr) {
+        writeMenuItem(*binding.action, c, binding.shown);
+    } else if (binding.widget != nullptr) {
+        writeCommon(*binding.widget, c, binding.shown);
+        writeOwnProperties(*binding.widget, c, binding.shown);
+        writeGeometry(*binding.widget, c);
+    }
+}
+
+} // namespace platform::qt

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/qt/clock.h"
+#include "platform/qt/desktop_services.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/message_boxes.h"
+#include "platform/qt/modal_hook.h"
+#include "platform/qt/random_source.h"
+#include "platform/qt/sound.h"
+#include "platform/services.h"
+
+namespace platform::qt {
+
+// All real services together, with the Services bundle the handlers take.
+// Needs a QApplication for as long as it lives.
+struct QtPlatform {
+    QtPlatform() = default;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    // Set it to the binder's sync once the window exists.
+    ModalHook beforeModal;
+
+    QtClock clock;
+    QtRandom random;
+    QtSound sound;
+    QtMessageBoxes messages{beforeModal};
+    QtScreen screen;
+    QtDisk disk;
+    QtDocumentOpener opener;
+    QtClipboard clipboard;
+    QtFileDialogs files{beforeModal};
+    QtFontDialog fonts{beforeModal};
+    QtColourDialog colours{beforeModal};
+    Services services{clock,  random,    sound, messages, screen, disk,
+                      opener, clipboard, files, fonts,    colours};
+};
+
+} // namespace platform::qt

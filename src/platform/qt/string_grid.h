@@ -1,0 +1,14 @@
+#pragma once
+
+#include "form/control.h"
+
+class QTableWidget;
+
+namespace platform::qt {
+
+// Copies a string grid's cells, column widths and row heights onto the table,
+// touching only what differs. Row 0 and column 0 look fixed, like the
+// titles of a grid.
+void writeGrid(QTableWidget& table, const form::Control& grid);
+
+} // namespace platform::qt

@@ -1,0 +1,140 @@
+#include "platform/qt/widget_factory.h"
+
+#include "platform/qt/make_child.h"
+#include "platform/qt/panel_widget.h"
+#include "platform/qt/shape_widget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTextEdit>
+
+namespace platform::qt {
+namespace {
+
+QWidget* label(QWidget* parent) {
+    auto* label = makeChild<QLabel>(parent);
+    // Plain text: a caption like "with any <key>." must not be taken for markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget* button(QWidget* parent) {
+    auto* button = makeChild<QPushButton>(parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget* comboBox(QWidget* parent) {
+    auto* combo = makeChild<QComboBox>(parent);
+    combo->setEditable(true);
+    // Enter must not add what was typed to the list.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would show more text than the model holds.
+    combo->setCompleter(nullptr);
+    return combo;
+}
+
+QWidget* richEdit(QWidget* parent) {
+    auto* edit = makeChild<QTextEdit>(parent);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QWidget* progressBar(QWidget* parent) {
+    auto* bar = makeChild<QProgressBar>(parent);
+    bar->setTextVisible(false);
+    return bar;
+}
+
+QWidget* trackBar(QWidget* parent) {
+    auto* slider = makeChild<QSlider>(parent, Qt::Horizontal);
+    slider->setTickPosition(QSlider::TicksBelow);
+    return slider;
+}
+
+QWidget* image(QWidget* parent) {
+    auto* picture = makeChild<QLabel>(parent);
+    picture->setAlignment(Qt::AlignCenter);
+    return picture;
+}
+
+QWidget* bevel(QWidget* parent) {
+    auto* frame = makeChild<QFrame>(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return frame;
+}
+
+QWidget* stringGrid(QWidget* parent) {
+    auto* grid = makeChild<QTableWidget>(parent);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setWordWrap(false);
+    return grid;
+}
+
+} // namespace
+
+QWidget* createWidget(form::Kind kind, QWidget* parent) {
+    using form::Kind;
+    switch (kind) {
+    case Kind::GroupBox:
+        return makeChild<QGroupBox>(parent);
+    case Kind::Panel:
+        return makeChild<PanelWidget>(parent);
+    case Kind::Label:
+        return label(parent);
+    case Kind::Button:
+        return button(parent);
+    case Kind::Edit:
+        return makeChild<QLineEdit>(parent);
+    case Kind::Memo:
+        return makeChild<QPlainTextEdit>(parent);
+    case Kind::RichEdit:
+        return richEdit(parent);
+    case Kind::ComboBox:
+        return comboBox(parent);
+    case Kind::ProgressBar:
+        return progressBar(parent);
+    case Kind::TrackBar:
+        return trackBar(parent);
+    case Kind::ScrollBar:
+        return makeChild<QScrollBar>(parent, Qt::Horizontal);
+    case Kind::RadioButton:
+        return makeChild<QRadioButton>(parent);
+    case Kind::CheckBox:
+        return makeChild<QCheckBox>(parent);
+    case Kind::Shape:
+        return makeChild<ShapeWidget>(parent);
+    case Kind::Image:
+        return image(parent);
+    case Kind::Bevel:
+        return bevel(parent);
+    case Kind::StringGrid:
+        return stringGrid(parent);
+    case Kind::MainMenu:
+    case Kind::PopupMenu:
+    case Kind::MenuItem:
+    case Kind::Timer:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace platform::qt

@@ -1,0 +1,64 @@
+#include "app/program.h"
+#include "platform/fakes/fakes.h"
+#include "platform/qt/binder.h"
+#include "qt_test_support.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+
+using namespace qt_test;
+
+namespace {
+
+// The whole program on fake services, shown in the real window offscreen.
+class ProgramWindow : public testing::Test {
+protected:
+    ProgramWindow() {
+        std::filesystem::create_directories(directory);
+        program = std::make_unique<Program>(platform.services, directory);
+        program->init();
+        binder = std::make_unique<platform::qt::Binder>(program->window());
+        binder->window().show();
+    }
+    ~ProgramWindow() override {
+        binder.reset();
+        program.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(directory, ignored);
+    }
+
+    QString labelText(const form::Control& c) { return widgetOf<QLabel>(*binder, c).text(); }
+
+    std::filesystem::path directory = std::filesystem::temp_directory_path() /
+                                      ("clavora-qt-" + std::to_string(std::random_device{}()));
+    platform::fakes::FakePlatform platform{1, platform::fakes::FakeScreen(1024, 768)};
+    std::unique_ptr<Program> program;
+    std::unique_ptr<platform::qt::Binder> binder;
+};
+
+TEST_F(ProgramWindow, WindowShowsTheModelsTitleSizeAndLabels) {
+    form::Tform1& form = program->window();
+    EXPECT_EQ(binder->window().windowTitle(), "Clavora");
+    EXPECT_EQ(binder->window().centralWidget()->size(), QSize(form.width(), form.height()));
+
+    form.Label24.setCaption("Keystrokes: 12");
+    binder->sync();
+    EXPECT_EQ(labelText(form.Label24), "Keystrokes: 12");
+}
+
+TEST_F(ProgramWindow, FirstKeyOfTheLetterExerciseCountsOneKeystroke) {
+    form::Tform1& form = program->window();
+    widgetOf<QPushButton>(*binder, form.BitBtn2).click();
+    widgetOf<QPushButton>(*binder, form.BitBtn3).click();
+
+    pressKey(binder->window(), Qt::Key_F, "f");
+
+    EXPECT_EQ(labelText(form.Label24), "Keystrokes: 1");
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "platform/qt/qt_platform.h"
+#include "qt_test_support.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+
+using namespace platform::qt;
+
+namespace {
+
+class TemporaryFolder {
+public:
+    TemporaryFolder() { std::filesystem::create_directories(path); }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::filesystem::path file(const std::string& name, const std::string& bytes) const {
+        std::ofstream(path / name, std::ios::binary) << bytes;
+        return path / name;
+    }
+
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("clavora-services-" + std::to_string(std::random_device{}()));
+};
+
+TEST(QtSound, OnlyFilesWithAWaveHeaderArePlayed) {
+    const TemporaryFolder folder;
+    EXPECT_TRUE(hasWaveHeader(folder.file("good.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16))));
+    EXPECT_FALSE(hasWaveHeader(folder.file("riff.wav", "RIFF\x24\0\0\0AVI LIST")));
+    EXPECT_FALSE(hasWaveHeader(folder.file("short.wav", "RIFF")));
+    EXPECT_FALSE(hasWaveHeader(folder.path / "missing.wav"));
+
+    QtSound sound;
+    EXPECT_FALSE(sound.play(folder.file("text.wav", "not a sound at all"), true));
+    EXPECT_FALSE(sound.play(folder.path / "missing.wav", false));
+}
+
+TEST(QtClock, WeekdayCountsFromSunday) {
+    QtClock clock;
+    const platform::Date today = clock.today();
+    using namespace std::chrono;
+    const weekday expected{sys_days{year{today.year} / today.month / today.day}};
+    EXPECT_EQ(today.weekday, static_cast<int>(expected.c_encoding()) + 1);
+    const double before = clock.monotonicSeconds();
+    EXPECT_GE(clock.monotonicSeconds(), before);
+}
+
+TEST(QtRandom, DrawsEveryValueBelowTheBoundAndNoOther) {
+    QtRandom random;
+    random.randomize();
+    std::set<int> drawn;
+    for (int i = 0; i < 500; ++i) {
+        drawn.insert(random.next(5));
+    }
+    EXPECT_EQ(drawn, (std::set<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(random.next(1), 0);
+    EXPECT_EQ(random.next(0), 0);
+}
+
+TEST(QtDisk, UnknownPlacesHaveNoFreeSpace) {
+    QtDisk disk;
+    EXPECT_GT(disk.freeBytes(std::filesystem::temp_directory_path()), 0U);
+    EXPECT_EQ(disk.freeBytes("/no/such/place/at/all"), 0U);
+}
+
+TEST(QtMessageBoxes, SyncsFirstThenShowsTheTextAndReturnsTheButton) {
+    ModalHook hook;
+    bool synced = false;
+    hook.set([&] { synced = true; });
+    QtMessageBoxes messages(hook);
+    QString shownText;
+    bool syncedBeforeShowing = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        syncedBeforeShowing = synced;
+        shownText = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+
+    const auto answer = messages.show("Question", "Stop?\r\rReally \xFC", platform::Icon::Question,
+                                      platform::Buttons::YesNo);
+
+    EXPECT_EQ(answer, platform::Answer::No);
+    EXPECT_TRUE(syncedBeforeShowing);
+    EXPECT_EQ(shownText, QString::fromUtf8("Stop?\n\nReally ü"));
+}
+
+} // namespace
