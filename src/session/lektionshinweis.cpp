@@ -28,8 +28,12 @@ struct Text {
 };
 
 struct Zeile {
+    Zeile(Text zeilentext, Farbe zeilenfarbe = Farbe::Schwarz,
+          std::optional<Farbe> englisch = std::nullopt)
+        : text(zeilentext), farbe(zeilenfarbe), farbeEnglisch(englisch) {}
+
     Text text;
-    Farbe farbe = Farbe::Schwarz;
+    Farbe farbe;
     // Where the American and UK layouts put the key under another finger.
     std::optional<Farbe> farbeEnglisch;
 
