@@ -1,39 +1,14 @@
 #include "platform/qt/sound.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QSoundEffect>
-#include <QTimer>
 #include <QUrl>
 #include <array>
 #include <fstream>
 #include <string_view>
 
 namespace platform::qt {
-namespace {
-
-// A synchronous sound never holds the program longer than this.
-constexpr int kLongestWaitMs = 10000;
-
-void waitUntilDone(QSoundEffect& effect) {
-    QEventLoop loop;
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect.isPlaying()) {
-            loop.quit();
-        }
-    });
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect.status() == QSoundEffect::Error) {
-            loop.quit();
-        }
-    });
-    QTimer::singleShot(kLongestWaitMs, &loop, &QEventLoop::quit);
-    if (effect.isPlaying() && effect.status() != QSoundEffect::Error) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-}
-
-} // namespace
+namespace {} // namespace
 
 bool hasWaveHeader(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -48,7 +23,9 @@ bool hasWaveHeader(const std::filesystem::path& file) {
 QtSound::QtSound() = default;
 QtSound::~QtSound() = default;
 
-bool QtSound::play(const std::filesystem::path& file, bool synchronous) {
+// Every sound plays asynchronously: waiting for the fault sound would hold
+// the next keystroke, and without a sound device it would never end.
+bool QtSound::play(const std::filesystem::path& file, bool /*synchronous*/) {
     if (!hasWaveHeader(file)) {
         return false;
     }
@@ -57,9 +34,6 @@ bool QtSound::play(const std::filesystem::path& file, bool synchronous) {
         return false;
     }
     effect.play();
-    if (synchronous) {
-        waitUntilDone(effect);
-    }
     return effect.status() != QSoundEffect::Error;
 }
 
