@@ -88,7 +88,6 @@ Binder::Binder(form::Form& form) : form_(form), window_(std::make_unique<MainWin
         sync();
         return allowed;
     };
-    window_->activationChanged = [this](bool active) { activationChanged(active); };
     form_.onCloseRequest = [this] { window_->close(); };
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
@@ -508,7 +507,8 @@ void Binder::activationChanged(bool active) {
         active_ = true;
         return;
     }
-    // The window and the application both report it; the handler hears once.
+    // Only the whole program losing the focus counts: the program's own message
+    // boxes and dialogs take the focus from the window without pausing.
     if (!active_) {
         return;
     }
