@@ -76,6 +76,9 @@ void ohneAnmeldungStarten(Context& c) {
     f.Label1.setCaption(zieltempoText(c.s.wunschanschlaege));
     f.Label2.setCaption(zielquoteText(c.s.wunschfehlerquote));
     f.Label15.setCaption("known letters to " + std::to_string(c.s.anteilBekannte) + " %");
+    f.ScrollBar3.setPosition(10);
+    f.Label97.setCaption("10 min");
+    ScrollBar3Change(c);
 }
 
 } // namespace
@@ -191,6 +194,18 @@ void Program::wire() {
     on(f.BeiTippfehler1, c, soundtippfehler);
     on(f.Edit2, c, Edit2Click);
     on(f.Memo4, c, Memo4Click);
+    for (form::Control* deutsch : {&f.RadioButton3, &f.Image11}) {
+        on(*deutsch, c, keyboard::TastaturDeutsch);
+    }
+    for (form::Control* schweiz : {&f.RadioButton4, &f.Image10}) {
+        on(*schweiz, c, keyboard::TastaturSchweiz);
+    }
+    for (form::Control* usa : {&f.RadioButton6, &f.Image12}) {
+        on(*usa, c, keyboard::TastaturUSA);
+    }
+    for (form::Control* uk : {&f.RadioButton7, &f.Image3}) {
+        on(*uk, c, keyboard::TastaturUK);
+    }
     for (form::Control* ende : {&f.Exit1, &f.Programmbeenden9, &f.Programmabbrechen1}) {
         ende->onClick = [&f] { f.requestClose(); };
     }
