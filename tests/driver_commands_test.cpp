@@ -235,6 +235,7 @@ TEST_F(DriverCommands, SetOfACheckBoxOrRadioButtonChecksIt) {
 
 TEST_F(DriverCommands, SelectPicksAComboBoxItemAndFiresOnChange) {
     form::Control& box = window().ComboBox1;
+    box.setEnabled(true);
     box.setItems({"anna", "bert"});
     std::string seen;
     box.onChange = [&] { seen = std::to_string(box.itemIndex()) + box.text(); };

@@ -2,5 +2,14 @@
 
 #include "session/context.h"
 
-// The Extras screen: repetition, direct lesson choice, examination and more.
+// The small navigation handlers of the main window.
 void Extras(Context& c);
+void Fingergym(Context& c);
+void Memo1vergroessern(Context& c);
+void Memo1verkleinern(Context& c);
+void Memo1markieren(Context& c);
+void copyclip(Context& c);
+// Help: the help page opened with the desktop's open action.
+void Hilfe1Click(Context& c);
+// A released key: F1 opens the help.
+void FormKeyUp(Context& c, int tastencode);

@@ -18,6 +18,8 @@
 #include "statistics/gesamtstatistik.h"
 #include "users/neuer_benutzer.h"
 
+#include <array>
+
 namespace {
 
 constexpr int kEntwurfsbreite = 800;
@@ -56,6 +58,17 @@ void speicherplatzPruefen(Context& c, const std::filesystem::path& verzeichnis) 
                         platform::Icon::Error, platform::Buttons::Ok);
 }
 
+void bilderZeigen(Context& c, const std::filesystem::path& verzeichnis) {
+    auto& f = c.f;
+    f.Image1.setText((verzeichnis / "clavora_logo.svg").string());
+    const std::array<form::Control*, 5> bilder = {&f.Image21, &f.Image22, &f.Image23, &f.Image24,
+                                                  &f.Image25};
+    for (std::size_t i = 0; i < bilder.size(); ++i) {
+        bilder[i]->setText(
+            (verzeichnis / ("finger_gym_" + std::to_string(i + 1) + ".svg")).string());
+    }
+}
+
 // Until sign-in exists the session starts as a new learner's would, and the
 // program is unlocked as sign-in would unlock it. Sign-in replaces this path.
 void ohneAnmeldungStarten(Context& c) {
@@ -67,6 +80,7 @@ void ohneAnmeldungStarten(Context& c) {
         frei->setEnabled(true);
     }
     hidden({&f.Label5, &f.ComboBox1});
+    f.ComboBox1.setEnabled(false);
     f.TrackBar1.setPosition(c.s.wunschanschlaege);
     f.TrackBar2.setPosition(static_cast<int>(c.s.wunschfehlerquote * 10 + 0.5));
     f.TrackBar3.setPosition(c.s.anteilBekannte);
@@ -141,6 +155,7 @@ void Program::init() {
     s.satzanzahl = 0;
 
     f.Memo1.setLines(willkommenstext());
+    bilderZeigen(c, directory_);
     ohneAnmeldungStarten(c);
 }
 
@@ -149,6 +164,7 @@ void Program::wire() {
     auto& c = context_;
     f.onKeyPress = [&c](std::uint8_t& key) { uebungen(c, key); };
     f.onDeactivate = [&c] { deaktiviert(c); };
+    f.onKeyUp = [&c](int tastencode) { FormKeyUp(c, tastencode); };
     f.onCloseQuery = [&c] { return formclose(c); };
     f.Timer1.onTimer = [&c] { universaltimer(c); };
     f.Timer2.onTimer = [&c] { Timer2Timer(c); };
@@ -206,6 +222,13 @@ void Program::wire() {
     for (form::Control* uk : {&f.RadioButton7, &f.Image3}) {
         on(*uk, c, keyboard::TastaturUK);
     }
+    on(f.Button27, c, Fingergym);
+    on(f.Memo1, c, Memo1vergroessern);
+    on(f.memo1verg, c, Memo1vergroessern);
+    on(f.memo1verk, c, Memo1verkleinern);
+    on(f.Markieren1, c, Memo1markieren);
+    on(f.Kopieren1, c, copyclip);
+    on(f.Hilfe1, c, Hilfe1Click);
     for (form::Control* ende : {&f.Exit1, &f.Programmbeenden9, &f.Programmabbrechen1}) {
         ende->onClick = [&f] { f.requestClose(); };
     }

@@ -65,6 +65,12 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     RadioButton19.setChecked(true);
     RadioButton1.setChecked(true);
 
+    tastatur.einrichten();
+    Image11.setText("flag_de.svg");
+    Image10.setText("flag_ch.svg");
+    Image12.setText("flag_us.svg");
+    Image3.setText("flag_uk.svg");
+
     Panel66.setBevel(BevelStyle::Lowered);
     Panel67.setColor(rgb(0, 0, 128));
     Panel67.setFontColor(colours::white);

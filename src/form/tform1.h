@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/form.h"
+#include "form/tastaturfeld.h"
 
 namespace form {
 
@@ -25,6 +26,7 @@ public:
     Control Memo1{*this, "Memo1", Kind::Memo, nullptr, {8, 389, 784, 142}};
     Control GroupBox5{*this,   "GroupBox5",         Kind::GroupBox,
                       nullptr, {15, 120, 770, 270}, "The keyboard"};
+    Tastaturfeld tastatur{*this, GroupBox5};
     Control Panel4{*this, "Panel4", Kind::Panel, nullptr, {8, 4, 784, 26}};
     Control Label24{*this, "Label24", Kind::Label, &Panel4, {8, 5, 150, 16}, "Keystrokes: 0"};
     Control Label25{*this,   "Label25",         Kind::Label,
@@ -125,6 +127,20 @@ public:
     Control Label31{*this, "Label31", Kind::Label, &Farben, {12, 72, 200, 16}, "middle finger"};
     Control Label32{*this, "Label32", Kind::Label, &Farben, {12, 96, 200, 16}, "forefinger"};
     Control Label33{*this, "Label33", Kind::Label, &Farben, {12, 120, 200, 16}, "thumbs"};
+    Control GroupBox23{*this,      "GroupBox23",         Kind::GroupBox,
+                       &GroupBox1, {524, 196, 252, 128}, "Keyboard layout"};
+    Control RadioButton3{*this, "RadioButton3", Kind::RadioButton, &GroupBox23, {12, 30, 20, 20}};
+    Control Image11{*this, "Image11", Kind::Image, &GroupBox23, {34, 30, 42, 21}};
+    Control Label103{*this, "Label103", Kind::Label, &GroupBox23, {82, 32, 44, 16}, "German"};
+    Control RadioButton4{*this, "RadioButton4", Kind::RadioButton, &GroupBox23, {132, 30, 20, 20}};
+    Control Image10{*this, "Image10", Kind::Image, &GroupBox23, {154, 30, 42, 21}};
+    Control Label105{*this, "Label105", Kind::Label, &GroupBox23, {202, 32, 44, 16}, "Swiss"};
+    Control RadioButton6{*this, "RadioButton6", Kind::RadioButton, &GroupBox23, {12, 78, 20, 20}};
+    Control Image12{*this, "Image12", Kind::Image, &GroupBox23, {34, 78, 42, 21}};
+    Control Label104{*this, "Label104", Kind::Label, &GroupBox23, {82, 80, 44, 16}, "USA"};
+    Control RadioButton7{*this, "RadioButton7", Kind::RadioButton, &GroupBox23, {132, 78, 20, 20}};
+    Control Image3{*this, "Image3", Kind::Image, &GroupBox23, {154, 78, 42, 21}};
+    Control Label102{*this, "Label102", Kind::Label, &GroupBox23, {202, 80, 44, 16}, "UK"};
     Control GroupBox16{*this, "GroupBox16", Kind::GroupBox, nullptr, {8, 120, 784, 260}, "Extras"};
     Control GroupBox17{*this,       "GroupBox17",      Kind::GroupBox,
                        &GroupBox16, {8, 20, 380, 112}, "Repeat lesson"};
@@ -149,6 +165,19 @@ public:
                     &GroupBox13, {12, 22, 180, 30}, "Start e&xamination"};
     Control ScrollBar3{*this, "ScrollBar3", Kind::ScrollBar, &GroupBox13, {12, 62, 280, 18}};
     Control Edit6{*this, "Edit6", Kind::Edit, &GroupBox13, {300, 60, 68, 22}, "10 min"};
+    Control GroupBox18{*this,       "GroupBox18",       Kind::GroupBox,
+                       &GroupBox16, {8, 140, 380, 112}, "Other"};
+    Control Button25{*this,       "Button25",        Kind::Button,
+                     &GroupBox18, {12, 22, 170, 25}, "Writing rules"};
+    Control Button26{*this,       "Button26",        Kind::Button,
+                     &GroupBox18, {12, 52, 170, 25}, "Fault statistics"};
+    Control Button27{*this,       "Button27",        Kind::Button,
+                     &GroupBox18, {12, 82, 170, 25}, "Finger gymnastics"};
+    Control Button28{*this,       "Button28",         Kind::Button,
+                     &GroupBox18, {196, 82, 170, 25}, "Practise own texts"};
+    Control GroupBox9{*this,       "GroupBox9",        Kind::GroupBox,
+                      &GroupBox18, {196, 16, 170, 60}, "User file"};
+    Control Button11{*this, "Button11", Kind::Button, &GroupBox9, {12, 24, 146, 25}, "browse"};
     Control GroupBox10{*this,   "GroupBox10",       Kind::GroupBox,
                        nullptr, {8, 120, 784, 260}, "Browse user file"};
     Control Edit3{*this, "Edit3", Kind::Edit, &GroupBox10, {12, 228, 120, 22}};
@@ -166,8 +195,28 @@ public:
                     &GroupBox15, {216, 262, 160, 30}, "Printer setup"};
     Control GroupBox19{*this,   "GroupBox19",       Kind::GroupBox,
                        nullptr, {8, 110, 784, 425}, "The most essential writing rules"};
+    Control RichEdit2{*this, "RichEdit2", Kind::RichEdit, &GroupBox19, {12, 20, 760, 395}};
     Control GroupBox22{*this,   "GroupBox22",       Kind::GroupBox,
-                       nullptr, {8, 120, 784, 300}, " \"Finger gymnastics\" "};
+                       nullptr, {8, 110, 784, 430}, " \"Finger gymnastics\" "};
+    Control Image21{*this, "Image21", Kind::Image, &GroupBox22, {16, 22, 76, 76}};
+    Control Label111{*this,       "Label111",         Kind::Label,
+                     &GroupBox22, {110, 50, 600, 20}, "Picture 1: Spread your fingers apart."};
+    Control Image22{*this, "Image22", Kind::Image, &GroupBox22, {16, 102, 76, 76}};
+    Control Label112{*this,       "Label112",          Kind::Label,
+                     &GroupBox22, {110, 130, 600, 20}, "Picture 2: Let your wrist cycle."};
+    Control Image23{*this, "Image23", Kind::Image, &GroupBox22, {16, 182, 76, 76}};
+    Control Label113{*this,
+                     "Label113",
+                     Kind::Label,
+                     &GroupBox22,
+                     {110, 210, 600, 20},
+                     "Picture 3: Press the fingertips of both hands together."};
+    Control Image24{*this, "Image24", Kind::Image, &GroupBox22, {16, 262, 76, 76}};
+    Control Label114{*this,       "Label114",          Kind::Label,
+                     &GroupBox22, {110, 290, 600, 20}, "Picture 4: Make a fist."};
+    Control Image25{*this, "Image25", Kind::Image, &GroupBox22, {16, 342, 76, 76}};
+    Control Label115{*this,       "Label115",          Kind::Label,
+                     &GroupBox22, {110, 370, 600, 20}, "Picture 5: Fold your hands together."};
     Control GroupBox24{*this,   "GroupBox24",       Kind::GroupBox,
                        nullptr, {8, 120, 784, 260}, "Practise own texts"};
     Control GroupBox25{*this,   "GroupBox25",      Kind::GroupBox,

@@ -1,10 +1,11 @@
 #include "keyboard/tastaturaktiviert.h"
 
 #include "keyboard/fingerfarbe.h"
+#include "keyboard/tastenlicht.h"
 
 namespace keyboard {
 
-void tastaturaktiviert(Context& c, std::uint8_t /*zeichen*/) {
+void tastaturaktiviert(Context& c, std::uint8_t zeichen) {
     auto& f = c.f;
     f.memo1verg.setEnabled(true);
     f.memo1verk.setEnabled(false);
@@ -18,6 +19,7 @@ void tastaturaktiviert(Context& c, std::uint8_t /*zeichen*/) {
     f.Button19.setEnabled(true);
     f.Memo1.setTop(static_cast<int>(c.s.bildschirmhoehe / 1.54));
     f.Memo1.setHeight(static_cast<int>(c.s.bildschirmhoehe / 4.2));
+    tastenLeuchten(f.tastatur, c.s.tastaturcode, zeichen);
     f.GroupBox5.show();
 }
 

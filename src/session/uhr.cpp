@@ -1,6 +1,7 @@
 #include "session/uhr.h"
 
 #include "keyboard/tastaturaktiviert.h"
+#include "keyboard/tastaturfarben.h"
 #include "session/messung.h"
 #include "statistics/fehlerstatistik.h"
 
@@ -145,6 +146,7 @@ void universaltimer(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
     geschwindigkeitMessen(c);
+    keyboard::tastaturfaerben(c);
     if (s.buchstabenuebungaktiv && s.anzeigestatus == 0) {
         keyboard::einstellungsvorschau(c);
     }

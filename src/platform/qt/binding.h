@@ -28,6 +28,7 @@ struct ShownValues {
     std::optional<std::pair<int, int>> selection;
     std::optional<bool> readOnly;
     std::optional<int> maxLength;
+    std::optional<std::string> picture;
     std::uint64_t zOrder = 0;
 };
 

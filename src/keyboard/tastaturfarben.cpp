@@ -1,0 +1,48 @@
+#include "keyboard/tastaturfarben.h"
+
+#include "keyboard/zeichenfolge.h"
+
+namespace keyboard {
+namespace {
+
+form::Colour schriftfarbe(const Sitzungszustand& s, form::Colour fingerfarbe) {
+    // White on a white key would vanish.
+    const bool weiss = s.tastaturschriftweiss && fingerfarbe != form::colours::white;
+    return weiss ? form::colours::white : form::colours::black;
+}
+
+// Both hands share the five colours.
+form::Colour farbeDesFingers(const Sitzungszustand& s, std::uint8_t fingernummer) {
+    switch (fingernummer) {
+    case 1:
+    case 6:
+        return s.farbeKleinfinger;
+    case 2:
+    case 7:
+        return s.farbeRingfinger;
+    case 3:
+    case 8:
+        return s.farbeMittelfinger;
+    case 4:
+    case 9:
+        return s.farbeZeigefinger;
+    default:
+        return s.farbeDaumen;
+    }
+}
+
+} // namespace
+
+void tastaturfaerben(Context& c) {
+    const auto& s = c.s;
+    const bool amerikanisch = s.tastaturcode == USA;
+    for (form::Taste& taste : c.f.tastatur.tasten()) {
+        const auto& e = taste.entwurf;
+        const auto abLektion = amerikanisch ? e.abLektionUSA : e.abLektion;
+        const form::Colour finger = farbeDesFingers(s, e.fingernummer);
+        taste.panel.setColor(s.farblektion >= abLektion ? finger : form::colours::silver);
+        taste.panel.setFontColor(schriftfarbe(s, finger));
+    }
+}
+
+} // namespace keyboard

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "session/context.h"
+
+namespace keyboard {
+
+// Each clock tick: the keys the lesson has introduced (farblektion) in their
+// finger colour, the others silver, and the captions in the chosen colour.
+void tastaturfaerben(Context& c);
+
+} // namespace keyboard
