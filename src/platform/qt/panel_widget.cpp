@@ -6,7 +6,7 @@ namespace platform::qt {
 
 PanelWidget::PanelWidget(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(1);
+    setLineWidth(2); // a raised key and a pressed one must be told apart at a glance
     setAutoFillBackground(true);
 }
 
