@@ -1,0 +1,75 @@
+#include "program_fixture.h"
+
+#include <fstream>
+
+namespace {
+
+using MainWindow = ProgramTest;
+
+} // namespace
+
+TEST_F(MainWindow, HelpOpensThePageBesideTheProgramOrSaysWhyNot) {
+    click(f().Hilfe1);
+    ASSERT_EQ(platform_.opener.opened.size(), 1U);
+    EXPECT_EQ(platform_.opener.opened[0], directory_ / "Clavora.html");
+    auto boxes = platform_.messages.take();
+    ASSERT_EQ(boxes.size(), 1U) << "a missing help page is reported";
+    EXPECT_EQ(boxes[0].icon, platform::Icon::Error);
+
+    std::ofstream(directory_ / "Clavora.html") << "<html></html>";
+    f().onKeyUp(112);
+    EXPECT_EQ(platform_.opener.opened.size(), 2U);
+    EXPECT_TRUE(platform_.messages.take().empty());
+    f().onKeyUp(113);
+    EXPECT_EQ(platform_.opener.opened.size(), 2U) << "only F1 opens the help";
+}
+
+TEST_F(MainWindow, WelcomeTextGrowsShrinksAndCopiesItsSelection) {
+    click(f().Memo1);
+    EXPECT_FALSE(f().Memo1.showHint());
+    EXPECT_EQ(f().Memo1.geometry().top, static_cast<int>(768 / 5.55));
+    EXPECT_EQ(f().Memo1.geometry().height, static_cast<int>(768 / 1.46));
+    EXPECT_FALSE(f().memo1verg.enabled());
+    EXPECT_TRUE(f().memo1verk.enabled());
+    click(f().memo1verk);
+    EXPECT_EQ(f().Memo1.geometry().top, static_cast<int>(768 / 1.54));
+    EXPECT_EQ(f().Memo1.geometry().height, static_cast<int>(768 / 4.3));
+
+    f().Memo1.setLines({"Good", "luck!"});
+    click(f().Markieren1);
+    click(f().Kopieren1);
+    EXPECT_EQ(platform_.clipboard.text, "Good\r\nluck!");
+    f().Memo1.setSelStart(6);
+    f().Memo1.setSelLength(4);
+    click(f().Kopieren1);
+    EXPECT_EQ(platform_.clipboard.text, "luck");
+    f().Memo1.setSelStart(99);
+    click(f().Kopieren1);
+    EXPECT_EQ(platform_.clipboard.text, "luck") << "a selection outside the text copies nothing";
+}
+
+TEST_F(MainWindow, ExtrasScreenAndFingerGymnasticsComeToTheFront) {
+    click(f().Button22);
+    EXPECT_TRUE(f().GroupBox16.showing());
+    EXPECT_FALSE(f().GroupBox5.visible());
+    EXPECT_TRUE(f().memo1verg.enabled());
+    click(f().Button27);
+    EXPECT_TRUE(f().GroupBox22.showing());
+    EXPECT_GT(f().GroupBox22.zOrder(), f().GroupBox16.zOrder());
+    EXPECT_EQ(f().Image23.text(), (directory_ / "finger_gym_3.svg").string());
+    EXPECT_EQ(f().Label113.caption(), "Picture 3: Press the fingertips of both hands together.");
+    click(f().Button2);
+    EXPECT_TRUE(f().GroupBox5.showing());
+    EXPECT_FALSE(f().GroupBox16.visible());
+    EXPECT_FALSE(f().GroupBox22.visible());
+}
+
+TEST_F(MainWindow, ExitAsksBeforeClosing) {
+    bool closed = false;
+    f().onCloseRequest = [&] { closed = f().onCloseQuery(); };
+    platform_.messages.queue(platform::Answer::No);
+    click(f().Exit1);
+    EXPECT_FALSE(closed);
+    click(f().Programmbeenden9);
+    EXPECT_TRUE(closed);
+}
