@@ -23,7 +23,10 @@ TEST(DriverSession, StartShowsTheLessonNoteAndTheFirstKeyCountsAsAKeystroke) {
         driver::Options options;
         options.directory = directory;
         driver::Driver driver(options);
-        std::istringstream in("click BitBtn2\n"
+        std::istringstream in("focus ComboBox1\n"
+                              "type anna\n"
+                              "key #13\n"
+                              "click BitBtn2\n"
                               "get Panel66\n"
                               "click BitBtn3\n"
                               "get Panel66\n"
@@ -58,9 +61,15 @@ void typeExpected(driver::Driver& d) {
 }
 
 TEST(DriverSession, ALearnerCompletesTheLetterExerciseOfLessonOne) {
+    const auto directory = std::filesystem::temp_directory_path() /
+                           ("clavora-driver-lesson-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(directory);
     driver::Options options;
-    options.directory = std::filesystem::temp_directory_path();
+    options.directory = directory;
     driver::Driver d(options);
+    d.execute("focus ComboBox1");
+    d.execute("type anna");
+    d.execute("key #13");
     d.execute("click BitBtn2");
     d.execute("click BitBtn3");
     d.execute("key a");
@@ -77,6 +86,7 @@ TEST(DriverSession, ALearnerCompletesTheLetterExerciseOfLessonOne) {
     EXPECT_TRUE(contains(d.execute("get GroupBox12"), "\"showing\":true"));
     EXPECT_TRUE(contains(d.execute("state"), "\"lektionsteil\":1"));
     EXPECT_TRUE(contains(d.execute("sounds"), "\"file\":\"Approval2.wav\""));
+    std::filesystem::remove_all(directory);
 }
 
 TEST(DriverSession, CourseListsTheCatalogueAndEveryWordLine) {

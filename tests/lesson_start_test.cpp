@@ -124,22 +124,36 @@ TEST_F(WideScreen, WideScreenScalesTheWindowAndTheFontsByPixelDensity) {
     EXPECT_EQ(f().Panel1.font().size, static_cast<int>(1600 / 18.0 / 1.25));
 }
 
-TEST_F(LessonStart, StartUpAppliesTheUkLayoutAndColoursEveryKey) {
-    EXPECT_EQ(s().tastaturcode, 3);
-    EXPECT_EQ(s().farblektion, 17);
-    EXPECT_EQ(s().zeichenfolge[7], ';');
-    EXPECT_EQ(s().zeichenfolge[65], '@');
-    EXPECT_EQ(s().zeichenfolge[68], 0xA3);
-    EXPECT_EQ(s().zeichenfolge[13], '\r');
-    EXPECT_EQ(s().wiederholungslektion, 1);
-    EXPECT_EQ(f().GroupBox5.hint(), "United Kingdom keyboard layout");
-    EXPECT_EQ(f().caption(), "Clavora");
-    EXPECT_TRUE(f().BitBtn2.enabled());
-    EXPECT_FALSE(f().Button10.enabled()) << "the user data come with sign-in";
-    EXPECT_TRUE(f().Timer1.enabled());
-    EXPECT_EQ(f().Timer1.interval(), 250);
-    EXPECT_FALSE(f().Timer2.enabled());
-    EXPECT_TRUE(platform_.messages.shown().empty());
+TEST(StartUp, BeforeSignInTheUkLayoutShowsAndOnlyTheNameBoxIsOpen) {
+    platform::fakes::FakePlatform platform;
+    const auto directory =
+        std::filesystem::temp_directory_path() / ("clavora-start-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(directory);
+    Program program(platform.services, directory);
+    program.init();
+    const auto& s = program.state();
+    auto& f = program.window();
+    EXPECT_EQ(s.tastaturcode, 3);
+    EXPECT_EQ(s.farblektion, 17);
+    EXPECT_EQ(s.zeichenfolge[7], ';');
+    EXPECT_EQ(s.zeichenfolge[65], '@');
+    EXPECT_EQ(s.zeichenfolge[68], 0xA3);
+    EXPECT_EQ(s.zeichenfolge[13], '\r');
+    EXPECT_EQ(s.wiederholungslektion, 1);
+    EXPECT_FALSE(s.angemeldet);
+    EXPECT_EQ(f.GroupBox5.hint(), "United Kingdom keyboard layout");
+    EXPECT_EQ(f.caption(), "Clavora");
+    for (const form::Control* locked : {&f.BitBtn2, &f.Button2, &f.Button3, &f.Button10,
+                                        &f.Button22, &f.Start1, &f.MenueEinst, &f.Start9}) {
+        EXPECT_FALSE(locked->enabled()) << locked->name();
+    }
+    EXPECT_TRUE(f.ComboBox1.showing());
+    EXPECT_EQ(f.focused(), &f.ComboBox1);
+    EXPECT_TRUE(f.Timer1.enabled());
+    EXPECT_EQ(f.Timer1.interval(), 250);
+    EXPECT_FALSE(f.Timer2.enabled());
+    EXPECT_TRUE(platform.messages.shown().empty()) << "a missing user file is no error";
+    std::filesystem::remove_all(directory);
 }
 
 TEST(CharacterSequence, EveryLayoutSwitchWritesExactlyItsColumn) {

@@ -17,6 +17,7 @@ public:
                       ::testing::UnitTest::GetInstance()->current_test_info()->name())),
           program_(platform_.services, prepareDirectory(directory_)) {
         program_.init();
+        signIn("tester");
     }
 
     ~ProgramTest() override {
@@ -29,6 +30,12 @@ public:
     Context& c() { return program_.context(); }
 
     void click(form::Control& control) { control.onClick(); }
+    // Types a name into the name box and presses Enter, as a learner signs in.
+    void signIn(const std::string& name) {
+        f().setFocused(&f().ComboBox1);
+        f().ComboBox1.setText(name);
+        key(13);
+    }
     void key(std::uint8_t byte) { f().dispatchKey(byte); }
     std::uint8_t expected() { return s().zeichenfolge[s().zeichenindex]; }
     // Any byte that is not the expected character.

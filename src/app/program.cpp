@@ -16,7 +16,7 @@
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
 #include "statistics/gesamtstatistik.h"
-#include "users/neuer_benutzer.h"
+#include "users/anmeldung.h"
 
 #include <array>
 
@@ -67,32 +67,6 @@ void bilderZeigen(Context& c, const std::filesystem::path& verzeichnis) {
         bilder[i]->setText(
             (verzeichnis / ("finger_gym_" + std::to_string(i + 1) + ".svg")).string());
     }
-}
-
-// Until sign-in exists the session starts as a new learner's would, and the
-// program is unlocked as sign-in would unlock it. Sign-in replaces this path.
-void ohneAnmeldungStarten(Context& c) {
-    neuerBenutzerInSitzung(c);
-    auto& f = c.f;
-    for (form::Control* frei :
-         {&f.BitBtn2, &f.Button2, &f.Button3, &f.Button22, &f.Start9, &f.Tastatur9,
-          &f.Einstellungen9, &f.Extras9, &f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueExtra}) {
-        frei->setEnabled(true);
-    }
-    hidden({&f.Label5, &f.ComboBox1});
-    f.ComboBox1.setEnabled(false);
-    f.TrackBar1.setPosition(c.s.wunschanschlaege);
-    f.TrackBar2.setPosition(static_cast<int>(c.s.wunschfehlerquote * 10 + 0.5));
-    f.TrackBar3.setPosition(c.s.anteilBekannte);
-    f.CheckBox1.setChecked(c.s.fehlerton);
-    f.BeiTippfehler1.setChecked(c.s.fehlerton);
-    f.CheckBox2.setChecked(c.s.stimme);
-    f.Label1.setCaption(zieltempoText(c.s.wunschanschlaege));
-    f.Label2.setCaption(zielquoteText(c.s.wunschfehlerquote));
-    f.Label15.setCaption("known letters to " + std::to_string(c.s.anteilBekannte) + " %");
-    f.ScrollBar3.setPosition(10);
-    f.Label97.setCaption("10 min");
-    ScrollBar3Change(c);
 }
 
 } // namespace
@@ -151,12 +125,11 @@ void Program::init() {
     s.buchstabenuebungaktiv = false;
     s.wortuebungaktiv = false;
     s.programmverzeichnis = directory_.string();
-    f.ComboBox1.setText("");
-    s.satzanzahl = 0;
 
     f.Memo1.setLines(willkommenstext());
     bilderZeigen(c, directory_);
-    ohneAnmeldungStarten(c);
+    benutzernamenLesen(c);
+    f.setFocused(&f.ComboBox1);
 }
 
 void Program::wire() {
@@ -167,6 +140,7 @@ void Program::wire() {
     f.onKeyUp = [&c](int tastencode) { FormKeyUp(c, tastencode); };
     f.onCloseQuery = [&c] { return formclose(c); };
     f.Timer1.onTimer = [&c] { universaltimer(c); };
+    f.ComboBox1.onKeyPress = [&c](std::uint8_t& taste) { editfeld(c, taste); };
     f.Timer2.onTimer = [&c] { Timer2Timer(c); };
 
     for (form::Control* start : {&f.BitBtn2, &f.Start9, &f.start2, &f.StartLektion}) {

@@ -1,10 +1,16 @@
 #include "app/programmende.h"
 
 #include "session/uhr.h"
+#include "users/datenaufdiskschreiben.h"
 
 bool formclose(Context& c) {
     if (c.s.buchstabenuebungaktiv || c.s.wortuebungaktiv) {
         BPause(c);
+    }
+    // Written from every screen, not only the main one, so closing from an
+    // exercise loses nothing.
+    if (c.s.angemeldet) {
+        datenaufdiskschreiben(c);
     }
     const auto antwort = c.svc.messages.show("Clavora", "Abort \"Clavora\"?",
                                              platform::Icon::Question, platform::Buttons::YesNo);

@@ -1,8 +1,10 @@
 #include "exercises/wiederholung.h"
 
 #include "session/lektionsstart.h"
+#include "users/datenaufdiskschreiben.h"
 
 void StartWiederholung(Context& c) {
+    datenaufdiskschreiben(c);
     auto& s = c.s;
     s.wiederholungaktiv = true;
     s.gemerktelektion = s.lektion;

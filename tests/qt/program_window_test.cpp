@@ -3,7 +3,9 @@
 #include "platform/qt/binder.h"
 #include "qt_test_support.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <filesystem>
@@ -51,8 +53,18 @@ TEST_F(ProgramWindow, WindowShowsTheModelsTitleSizeAndLabels) {
     EXPECT_EQ(labelText(form.Label24), "Keystrokes: 12");
 }
 
-TEST_F(ProgramWindow, FirstKeyOfTheLetterExerciseCountsOneKeystroke) {
+TEST_F(ProgramWindow, SignInThenTheFirstKeyOfTheLetterExerciseCountsOneKeystroke) {
     form::Tform1& form = program->window();
+    EXPECT_FALSE(widgetOf<QPushButton>(*binder, form.BitBtn2).isEnabled());
+    auto& nameBox = widgetOf<QComboBox>(*binder, form.ComboBox1);
+    nameBox.setFocus();
+    typeText(*nameBox.lineEdit(), "anna");
+    pressKey(*nameBox.lineEdit(), Qt::Key_Return, "\r");
+    EXPECT_EQ(program->state().benutzername, "ANNA");
+    EXPECT_TRUE(std::filesystem::exists(directory / "user30.dat"));
+    EXPECT_TRUE(widgetOf<QPushButton>(*binder, form.BitBtn2).isEnabled());
+    EXPECT_FALSE(nameBox.isVisible());
+
     widgetOf<QPushButton>(*binder, form.BitBtn2).click();
     widgetOf<QPushButton>(*binder, form.BitBtn3).click();
 

@@ -76,6 +76,32 @@ std::string_view onlyWord(std::string_view arguments, std::string_view command) 
     return words.front();
 }
 
+// A text field takes the key after the handlers saw it, as a real one does:
+// printable characters are added, Backspace removes the last one.
+void typeInto(form::Control& field, std::uint8_t byte) {
+    const bool textField =
+        (field.kind() == form::Kind::Edit || field.kind() == form::Kind::ComboBox) &&
+        field.enabled() && !field.readOnly();
+    if (!textField) {
+        return;
+    }
+    std::string text = field.text();
+    if (byte == 8 && !text.empty()) {
+        text.pop_back();
+    } else if (byte >= 32 && byte != 127) {
+        if (field.maxLength() > 0 && static_cast<int>(text.size()) >= field.maxLength()) {
+            return;
+        }
+        text += static_cast<char>(byte);
+    } else {
+        return;
+    }
+    field.setText(std::move(text));
+    if (field.onChange) {
+        field.onChange();
+    }
+}
+
 std::uint8_t keyByte(std::string_view argument) {
     if (argument.size() >= 2 && argument.front() == '#') {
         const auto code = parseInteger(argument.substr(1));
@@ -249,15 +275,24 @@ Driver::Command Driver::commandNamed(std::string_view name) {
 }
 
 std::string Driver::key(std::string_view arguments) {
-    program_.window().dispatchKey(keyByte(arguments));
+    press(keyByte(arguments));
     return {};
 }
 
 std::string Driver::type(std::string_view arguments) {
     for (const char c : cp1252Or(arguments, "type")) {
-        program_.window().dispatchKey(static_cast<std::uint8_t>(c));
+        press(static_cast<std::uint8_t>(c));
     }
     return {};
+}
+
+void Driver::press(std::uint8_t byte) {
+    auto& window = program_.window();
+    form::Control* focused = window.focused();
+    window.dispatchKey(byte);
+    if (focused != nullptr && window.focused() == focused && focused->showing()) {
+        typeInto(*focused, byte);
+    }
 }
 
 std::string Driver::focus(std::string_view arguments) {

@@ -56,6 +56,8 @@ private:
     std::string messages(std::string_view arguments);
     std::string sounds(std::string_view arguments);
     std::string course(std::string_view arguments);
+    // One key through the window, then into the focused text field.
+    void press(std::uint8_t byte);
     std::string close(std::string_view arguments);
     std::string quit(std::string_view arguments);
 

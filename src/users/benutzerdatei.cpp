@@ -1,0 +1,338 @@
+#include "users/benutzerdatei.h"
+
+#include "text/cp1252.h"
+#include "users/file_handle.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <span>
+#include <utility>
+
+namespace users {
+
+namespace {
+
+using Path = std::filesystem::path;
+using RecordView = std::span<const std::uint8_t, kSatzGroesse>;
+
+// Listing a full file record by record would cost 65535 system calls.
+constexpr std::uint64_t kRecordsPerBlock = 1024;
+
+std::uint64_t recordOffset(std::uint64_t number) {
+    return number * kSatzGroesse;
+}
+
+// The records an operation works on, and whether the file holds more bytes.
+struct Extent {
+    std::uint16_t records = 0;
+    std::uint64_t length = 0;
+
+    bool hasTail() const { return length != recordOffset(records); }
+};
+
+IoResult<FileHandle> openLocked(const Path& path, Access access) {
+    auto file = FileHandle::open(path, access);
+    if (!file) {
+        return file.error();
+    }
+    if (auto locked = file->lockExclusive(); !locked) {
+        return locked.error();
+    }
+    return std::move(*file);
+}
+
+IoResult<Extent> extentOf(const FileHandle& file) {
+    const auto length = file.regularFileSize();
+    if (!length) {
+        return length.error();
+    }
+    const auto whole = std::min<std::uint64_t>(*length / kSatzGroesse, kMaxRecords);
+    return Extent{static_cast<std::uint16_t>(whole), *length};
+}
+
+// A file opened and locked, with the records it holds.
+struct OpenFile {
+    FileHandle file;
+    Extent extent;
+};
+
+IoResult<OpenFile> openUserFile(const Path& path, Access access) {
+    auto file = openLocked(path, access);
+    if (!file) {
+        return file.error();
+    }
+    auto extent = extentOf(*file);
+    if (!extent) {
+        return extent.error();
+    }
+    return OpenFile{std::move(*file), *extent};
+}
+
+// Hands records 0 .. records - 1 to visit(number, bytes) until it returns
+// false, reading the file in large blocks.
+template <typename Visit>
+IoStatus forEachRecord(const FileHandle& file, std::uint16_t records, Visit visit) {
+    std::vector<std::uint8_t> block;
+    for (std::uint64_t first = 0; first < records; first += kRecordsPerBlock) {
+        const auto count = std::min<std::uint64_t>(kRecordsPerBlock, records - first);
+        block.resize(recordOffset(count));
+        if (auto read = file.readAt(recordOffset(first), block); !read) {
+            return read.error();
+        }
+        for (std::uint64_t i = 0; i < count; ++i) {
+            const RecordView satz(block.data() + recordOffset(i), kSatzGroesse);
+            if (!visit(static_cast<std::uint16_t>(first + i), satz)) {
+                return {};
+            }
+        }
+    }
+    return {};
+}
+
+IoResult<std::optional<FoundUser>> findByName(const OpenFile& open, std::string_view name) {
+    std::optional<FoundUser> found;
+    auto searched =
+        forEachRecord(open.file, open.extent.records, [&](std::uint16_t number, RecordView satz) {
+            if (benutzernameIn(satz) != name) {
+                return true;
+            }
+            found = FoundUser{number, {}};
+            std::copy(satz.begin(), satz.end(), found->satz.begin());
+            return false;
+        });
+    if (!searched) {
+        return searched.error();
+    }
+    return found;
+}
+
+IoStatus copyTo(const FileHandle& source, std::uint64_t length, const Path& target) {
+    auto copy = FileHandle::open(target, Access::Replace);
+    if (!copy) {
+        return copy.error();
+    }
+    std::vector<std::uint8_t> block;
+    for (std::uint64_t at = 0; at < length; at += block.size()) {
+        block.resize(std::min(recordOffset(kRecordsPerBlock), length - at));
+        if (auto read = source.readAt(at, block); !read) {
+            return read;
+        }
+        if (auto written = copy->writeAt(at, block); !written) {
+            return written;
+        }
+    }
+    // The copy must be on the disk before the original loses its tail.
+    if (auto synced = copy->sync(); !synced) {
+        return synced;
+    }
+    return copy->close();
+}
+
+Path backupPath(const Path& path) {
+    Path backup = path;
+    backup += ".bak";
+    return backup;
+}
+
+// Before the first change to a file with a damaged tail: keeps a copy and
+// cuts the file to its whole records.
+IoResult<std::optional<Path>> cutDamagedTail(OpenFile& open, const Path& path) {
+    if (!open.extent.hasTail()) {
+        return std::optional<Path>{};
+    }
+    const Path backup = backupPath(path);
+    if (auto copied = copyTo(open.file, open.extent.length, backup); !copied) {
+        return copied.error();
+    }
+    if (auto cut = open.file.truncate(recordOffset(open.extent.records)); !cut) {
+        return cut.error();
+    }
+    return std::optional<Path>{backup};
+}
+
+IoResult<WriteReport> writeOver(OpenFile& open, const Path& path, std::uint16_t number,
+                                const Satz& satz) {
+    auto backup = cutDamagedTail(open, path);
+    if (!backup) {
+        return backup.error();
+    }
+    if (auto written = open.file.writeAt(recordOffset(number), satz); !written) {
+        return written.error();
+    }
+    return WriteReport{number, *backup};
+}
+
+IoResult<WriteReport> closeAfter(OpenFile& open, IoResult<WriteReport> report) {
+    if (!report) {
+        return report;
+    }
+    if (auto closed = open.file.close(); !closed) {
+        return closed.error();
+    }
+    return report;
+}
+
+IoError fileFull() {
+    return {0, "The user file already holds 65535 users; no further user can be added."};
+}
+
+} // namespace
+
+Path benutzerdatei(const Path& programmverzeichnis) {
+    return programmverzeichnis / kUserFileName;
+}
+
+std::string sicherungshinweis(const Path& backup) {
+    return "The user file was damaged at its end. A copy of it was kept as " +
+           text::fromUtf8(backup.string()) + "; the program goes on with the complete records.";
+}
+
+IoResult<std::vector<std::string>> listNames(const Path& path) {
+    auto open = openUserFile(path, Access::Read);
+    if (!open) {
+        return open.error();
+    }
+    std::vector<std::string> names;
+    names.reserve(open->extent.records);
+    auto read =
+        forEachRecord(open->file, open->extent.records, [&](std::uint16_t, RecordView satz) {
+            names.emplace_back(benutzernameIn(satz));
+            return true;
+        });
+    if (!read) {
+        return read.error();
+    }
+    return names;
+}
+
+IoResult<bool> ensureFile(const Path& path) {
+    auto existing = openLocked(path, Access::ReadWrite);
+    if (existing) {
+        return false;
+    }
+    if (existing.error().code != ENOENT) {
+        return existing.error();
+    }
+    auto created = FileHandle::open(path, Access::CreateNew);
+    if (created) {
+        return true;
+    }
+    // Another program created it in the meantime.
+    if (created.error().code == EEXIST) {
+        return false;
+    }
+    return created.error();
+}
+
+IoResult<std::optional<FoundUser>> findUser(const Path& path, std::string_view name) {
+    auto open = openUserFile(path, Access::Read);
+    if (!open) {
+        return open.error();
+    }
+    return findByName(*open, name);
+}
+
+IoResult<Satz> readUser(const Path& path, std::uint16_t number) {
+    auto open = openUserFile(path, Access::Read);
+    if (!open) {
+        return open.error();
+    }
+    if (number >= open->extent.records) {
+        return readBeyondEnd();
+    }
+    Satz satz{};
+    if (auto read = open->file.readAt(recordOffset(number), satz); !read) {
+        return read.error();
+    }
+    return satz;
+}
+
+IoResult<WriteReport> appendUser(const Path& path, const Satz& satz) {
+    auto open = openUserFile(path, Access::ReadWrite);
+    if (!open) {
+        return open.error();
+    }
+    if (open->extent.records == kMaxRecords) {
+        return fileFull();
+    }
+    return closeAfter(*open, writeOver(*open, path, open->extent.records, satz));
+}
+
+IoResult<WriteReport> writeRecord(const Path& path, std::uint16_t number, const Satz& satz) {
+    auto open = openUserFile(path, Access::ReadWrite);
+    if (!open) {
+        return open.error();
+    }
+    if (number >= open->extent.records) {
+        return readBeyondEnd();
+    }
+    return closeAfter(*open, writeOver(*open, path, number, satz));
+}
+
+IoResult<WriteReport> writeUser(const Path& path, const Benutzerdaten& daten, Satz& benutzersatz) {
+    auto open = openUserFile(path, Access::ReadWrite);
+    if (!open) {
+        return open.error();
+    }
+    const std::string_view name = std::string_view(daten.name).substr(0, kNameMax);
+    auto found = findByName(*open, name);
+    if (!found) {
+        return found.error();
+    }
+    if (!*found) {
+        return readBeyondEnd();
+    }
+    benutzersatz = (*found)->satz;
+    encode(daten, benutzersatz);
+    return closeAfter(*open, writeOver(*open, path, (*found)->number, benutzersatz));
+}
+
+IoResult<std::uint16_t> countUsers(const Path& path) {
+    auto open = openUserFile(path, Access::Read);
+    if (!open) {
+        return open.error();
+    }
+    return open->extent.records;
+}
+
+IoResult<std::vector<Satz>> readAll(const Path& path) {
+    auto open = openUserFile(path, Access::Read);
+    if (!open) {
+        return open.error();
+    }
+    std::vector<Satz> records(open->extent.records);
+    auto read =
+        forEachRecord(open->file, open->extent.records, [&](std::uint16_t number, RecordView satz) {
+            std::copy(satz.begin(), satz.end(), records[number].begin());
+            return true;
+        });
+    if (!read) {
+        return read.error();
+    }
+    return records;
+}
+
+IoResult<WriteReport> deleteUser(const Path& path, std::uint16_t number) {
+    auto open = openUserFile(path, Access::ReadWrite);
+    if (!open) {
+        return open.error();
+    }
+    if (number >= open->extent.records) {
+        return readBeyondEnd();
+    }
+    const std::uint16_t last = open->extent.records - 1;
+    Satz satz{};
+    if (auto read = open->file.readAt(recordOffset(last), satz); !read) {
+        return read.error();
+    }
+    auto report = writeOver(*open, path, number, satz);
+    if (!report) {
+        return report;
+    }
+    if (auto cut = open->file.truncate(recordOffset(last)); !cut) {
+        return cut.error();
+    }
+    return closeAfter(*open, std::move(report));
+}
+
+} // namespace users

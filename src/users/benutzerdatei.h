@@ -1,0 +1,82 @@
+#pragma once
+
+#include "users/benutzersatz.h"
+#include "users/io_result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The operations on the user file user30.dat: 560-byte records, record n at
+// byte 560 * n, no header. Each operation opens the file, holds an exclusive
+// flock on it throughout (programs sharing one program directory take turns)
+// and closes it again; none throws. Record numbers count from 0.
+//
+// A file whose length is not a whole number of records is used as its whole
+// records. Before an operation changes such a file it keeps a copy as
+// user30.dat.bak beside it, replacing an older copy, cuts the damaged tail
+// off and says so in WriteReport::backup. The same holds for records past
+// the 65535th, which no 16-bit record number reaches.
+namespace users {
+
+constexpr std::string_view kUserFileName = "user30.dat";
+constexpr std::uint16_t kMaxRecords = 65535;
+
+std::filesystem::path benutzerdatei(const std::filesystem::path& programmverzeichnis);
+
+struct WriteReport {
+    // The record written: the new one, the one overwritten, or the slot a
+    // deletion filled.
+    std::uint16_t number = 0;
+    // Set when a copy of a damaged file was kept; show sicherungshinweis once.
+    std::optional<std::filesystem::path> backup;
+};
+
+// Tells the learner, in the program's 8-bit text, where the copy is.
+std::string sicherungshinweis(const std::filesystem::path& backup);
+
+struct FoundUser {
+    std::uint16_t number = 0;
+    Satz satz{};
+};
+
+// Each record's name in file order; the count is the list's size.
+IoResult<std::vector<std::string>> listNames(const std::filesystem::path& path);
+
+// Creates an empty file only when none exists; true when it did. Any other
+// failure to open (no permission, a directory of that name) is reported and
+// leaves what is there alone.
+IoResult<bool> ensureFile(const std::filesystem::path& path);
+
+// The first record whose name is byte for byte this name, with its bytes.
+IoResult<std::optional<FoundUser>> findUser(const std::filesystem::path& path,
+                                            std::string_view name);
+
+IoResult<Satz> readUser(const std::filesystem::path& path, std::uint16_t number);
+
+// Refused with nothing written when the file already holds 65535 records.
+IoResult<WriteReport> appendUser(const std::filesystem::path& path, const Satz& satz);
+
+// Writes exactly bytes 560 * number .. 560 * number + 559.
+IoResult<WriteReport> writeRecord(const std::filesystem::path& path, std::uint16_t number,
+                                  const Satz& satz);
+
+// datenaufdiskschreiben's write, found, read and written under one lock so
+// no other program can move the record in between: the record named
+// daten.name is read into benutzersatz, daten encoded over it (reserved bytes
+// stay as read) and written back. A missing record is "Read beyond end of
+// file" and nothing is written.
+IoResult<WriteReport> writeUser(const std::filesystem::path& path, const Benutzerdaten& daten,
+                                Satz& benutzersatz);
+
+IoResult<std::uint16_t> countUsers(const std::filesystem::path& path);
+
+IoResult<std::vector<Satz>> readAll(const std::filesystem::path& path);
+
+// The last record moves into slot number and the file shrinks by one record.
+IoResult<WriteReport> deleteUser(const std::filesystem::path& path, std::uint16_t number);
+
+} // namespace users

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "session/context.h"
+#include "users/io_result.h"
+
+// Writes the signed-in learner's record back into the user file. A running
+// repetition first gives back the lesson and part the learner had reached.
+// Failures are shown to the learner; the session keeps its values.
+void datenaufdiskschreiben(Context& c);
+
+namespace users {
+
+// The error box of a failed file operation: the operating system's text.
+void dateifehlerMelden(Context& c, const IoError& fehler);
+
+// Tells the learner once where the copy of a damaged user file was kept.
+void sicherungMelden(Context& c, const std::optional<std::filesystem::path>& kopie);
+
+} // namespace users
