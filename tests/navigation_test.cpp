@@ -73,3 +73,20 @@ TEST_F(MainWindow, ExitAsksBeforeClosing) {
     click(f().Programmbeenden9);
     EXPECT_TRUE(closed);
 }
+
+TEST_F(MainWindow, WritingRulesShowTheDocumentWithItsFormatting) {
+    click(f().Button25);
+    ASSERT_EQ(platform_.messages.take().size(), 1U) << "no document yet: the learner is told";
+    EXPECT_FALSE(f().GroupBox19.visible());
+
+    std::filesystem::copy_file(std::filesystem::path(CLAVORA_ASSETS) / "Writing_rules.rtf",
+                               directory_ / "Writing_rules.rtf");
+    click(f().Button25);
+    EXPECT_TRUE(platform_.messages.take().empty());
+    EXPECT_TRUE(f().GroupBox19.showing());
+    EXPECT_EQ(f().GroupBox19.geometry().top, static_cast<int>(768 / 5.46));
+    ASSERT_GT(f().RichEdit2.richText().size(), 10U);
+    const auto& heading = f().RichEdit2.richText().front();
+    ASSERT_FALSE(heading.empty());
+    EXPECT_TRUE(heading.front().bold);
+}

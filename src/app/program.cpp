@@ -2,6 +2,7 @@
 
 #include "app/navigation.h"
 #include "app/programmende.h"
+#include "app/schreibregeln.h"
 #include "app/willkommen.h"
 #include "course/lektionswahl.h"
 #include "exercises/buchstabenuebung.h"
@@ -197,6 +198,7 @@ void Program::wire() {
         on(*uk, c, keyboard::TastaturUK);
     }
     on(f.Button27, c, Fingergym);
+    on(f.Button25, c, schreibregeln);
     on(f.Memo1, c, Memo1vergroessern);
     on(f.memo1verg, c, Memo1vergroessern);
     on(f.memo1verk, c, Memo1verkleinern);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,19 @@ struct FontSpec {
 
 enum class BevelStyle { Raised, Lowered };
 
+// A piece of formatted text of a rich-text box. '\n' inside is a line break,
+// '\t' a tab; a size of 0 and no colour mean the box's own.
+struct TextRun {
+    std::string text;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    double pointSize = 0;
+    std::optional<Colour> colour;
+    bool operator==(const TextRun&) const = default;
+};
+using RichParagraph = std::vector<TextRun>;
+
 class Form;
 
 // One named control of a window. Every setter that changes a value marks the
@@ -134,6 +148,8 @@ public:
     void setItemIndex(int value) { assign(itemIndex_, value); }
     const std::vector<std::string>& items() const { return items_; }
     void setItems(std::vector<std::string> value) { assign(items_, std::move(value)); }
+    const std::vector<RichParagraph>& richText() const { return richText_; }
+    void setRichText(std::vector<RichParagraph> value) { assign(richText_, std::move(value)); }
     const std::vector<std::string>& lines() const { return lines_; }
     void setLines(std::vector<std::string> value) { assign(lines_, std::move(value)); }
     int selStart() const { return selStart_; }
@@ -203,6 +219,7 @@ private:
     int itemIndex_ = -1;
     std::vector<std::string> items_;
     std::vector<std::string> lines_;
+    std::vector<RichParagraph> richText_;
     int selStart_ = 0;
     int selLength_ = 0;
     bool readOnly_ = false;

@@ -16,6 +16,19 @@ bool isAnyOf(Kind kind, std::initializer_list<Kind> kinds) {
     return false;
 }
 
+// A rich-text box's paragraphs as plain lines, formatting left out.
+std::vector<std::string> paragraphTexts(const form::Control& c) {
+    std::vector<std::string> lines;
+    for (const auto& paragraph : c.richText()) {
+        std::string line;
+        for (const auto& run : paragraph) {
+            line += run.text;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
 void writeTexts(JsonWriter& json, const std::vector<std::string>& lines) {
     json.beginArray();
     for (const auto& line : lines) {
@@ -59,7 +72,7 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
     }
     if (isAnyOf(kind, {Kind::Memo, Kind::RichEdit})) {
         json.key("lines");
-        writeTexts(json, c.lines());
+        writeTexts(json, c.richText().empty() ? c.lines() : paragraphTexts(c));
     }
     if (isAnyOf(kind, {Kind::Edit, Kind::Memo})) {
         json.field("selStart", c.selStart()).field("selLength", c.selLength());

@@ -29,6 +29,7 @@ struct ShownValues {
     std::optional<bool> readOnly;
     std::optional<int> maxLength;
     std::optional<std::string> picture;
+    std::optional<std::vector<form::RichParagraph>> richText;
     std::uint64_t zOrder = 0;
 };
 

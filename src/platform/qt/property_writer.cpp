@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QSvgRenderer>
 #include <QTableWidget>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
@@ -189,6 +191,51 @@ template <class Editor> void writeDocument(Editor& editor, const Control& c, Sho
     editor.setTextCursor(cursor);
 }
 
+QTextCharFormat charFormat(const form::TextRun& run) {
+    QTextCharFormat format;
+    format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(run.italic);
+    format.setFontUnderline(run.underline);
+    if (run.pointSize > 0) {
+        format.setFontPointSize(run.pointSize);
+    }
+    if (run.colour) {
+        format.setForeground(toQColor(*run.colour));
+    }
+    return format;
+}
+
+// A rich-text box shows its paragraphs with their formatting when it has
+// any, and its plain lines otherwise.
+void writeRichText(QTextEdit& editor, const Control& c, ShownValues& shown) {
+    if (c.richText().empty()) {
+        if (shown.richText) {
+            editor.clear();
+            shown.richText.reset();
+        }
+        writeDocument(editor, c, shown);
+        return;
+    }
+    if (!takeChange(shown.richText, c.richText())) {
+        return;
+    }
+    editor.clear();
+    QTextCursor cursor(editor.document());
+    bool first = true;
+    for (const auto& paragraph : c.richText()) {
+        if (!first) {
+            cursor.insertBlock();
+        }
+        first = false;
+        for (const auto& run : paragraph) {
+            QString text = toQString(run.text);
+            text.replace(QChar('\n'), QChar::LineSeparator);
+            cursor.insertText(text, charFormat(run));
+        }
+    }
+    editor.moveCursor(QTextCursor::Start);
+}
+
 template <class Range> void writeRange(Range& range, const Control& c) {
     if (range.minimum() != c.min() || range.maximum() != c.max()) {
         range.setRange(c.min(), c.max());
@@ -265,7 +312,7 @@ void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
     case Kind::Memo:
         return writeDocument(static_cast<QPlainTextEdit&>(widget), c, shown);
     case Kind::RichEdit:
-        return writeDocument(static_cast<QTextEdit&>(widget), c, shown);
+        return writeRichText(static_cast<QTextEdit&>(widget), c, shown);
     case Kind::ProgressBar:
         return writeRange(static_cast<QProgressBar&>(widget), c);
     case Kind::TrackBar:
