@@ -22,5 +22,6 @@ int main(int argc, char* argv[]) {
     platform::qt::Binder binder(program.window());
     platform.beforeModal.set([&binder] { binder.sync(); });
     binder.window().show();
+    binder.sync(); // the name box takes the focus once the window shows
     return QApplication::exec();
 }

@@ -304,8 +304,12 @@ void Binder::followModelFocus() {
     if (wanted == focusShown_) {
         return;
     }
+    QWidget* widget = wanted != nullptr ? widgetOf(*wanted) : nullptr;
+    if (widget != nullptr && !widget->isVisible()) {
+        return; // a hidden widget takes no focus; try again once it shows
+    }
     focusShown_ = wanted;
-    if (QWidget* widget = wanted != nullptr ? widgetOf(*wanted) : nullptr) {
+    if (widget != nullptr) {
         widget->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -70,7 +70,10 @@ void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
         palette.setColor(roles->background, toQColor(c.color()));
         widget.setAutoFillBackground(roles->background == QPalette::Window);
     }
-    palette.setColor(roles->text, toQColor(c.fontColor()));
+    // Only the enabled look takes the model's text colour, so a disabled
+    // control still looks disabled.
+    palette.setColor(QPalette::Active, roles->text, toQColor(c.fontColor()));
+    palette.setColor(QPalette::Inactive, roles->text, toQColor(c.fontColor()));
     widget.setPalette(palette);
 }
 
