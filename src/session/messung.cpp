@@ -8,7 +8,14 @@
 namespace messung {
 namespace {
 
-std::int64_t ganzeSekunde(Context& c) {
+// Takes the time of day into the three fields of a moment and returns the
+// moment's whole second on the monotonic clock.
+std::int64_t zeitNehmen(Context& c, std::int16_t& stunde, std::int16_t& minute,
+                        std::int16_t& sekunde) {
+    const auto t = c.svc.clock.timeOfDay();
+    stunde = static_cast<std::int16_t>(t.hour);
+    minute = static_cast<std::int16_t>(t.minute);
+    sekunde = static_cast<std::int16_t>(t.second);
     return static_cast<std::int64_t>(std::floor(c.svc.clock.monotonicSeconds()));
 }
 
@@ -68,27 +75,15 @@ std::string lernfortschrittText(double prozent) {
 }
 
 void startzeitNehmen(Context& c) {
-    const auto t = c.svc.clock.timeOfDay();
-    c.s.startstunde = static_cast<std::int16_t>(t.hour);
-    c.s.startminute = static_cast<std::int16_t>(t.minute);
-    c.s.startsekunde = static_cast<std::int16_t>(t.second);
-    c.s.startzeitpunkt = ganzeSekunde(c);
+    c.s.startzeitpunkt = zeitNehmen(c, c.s.startstunde, c.s.startminute, c.s.startsekunde);
 }
 
 void tickzeitNehmen(Context& c) {
-    const auto t = c.svc.clock.timeOfDay();
-    c.s.tickstunde = static_cast<std::int16_t>(t.hour);
-    c.s.tickminute = static_cast<std::int16_t>(t.minute);
-    c.s.ticksekunde = static_cast<std::int16_t>(t.second);
-    c.s.tickzeitpunkt = ganzeSekunde(c);
+    c.s.tickzeitpunkt = zeitNehmen(c, c.s.tickstunde, c.s.tickminute, c.s.ticksekunde);
 }
 
 void pauseAbrechnen(Context& c) {
-    const auto t = c.svc.clock.timeOfDay();
-    c.s.weiterstunde = static_cast<std::int16_t>(t.hour);
-    c.s.weiterminute = static_cast<std::int16_t>(t.minute);
-    c.s.weitersekunde = static_cast<std::int16_t>(t.second);
-    c.s.weiterzeitpunkt = ganzeSekunde(c);
+    c.s.weiterzeitpunkt = zeitNehmen(c, c.s.weiterstunde, c.s.weiterminute, c.s.weitersekunde);
     const std::int64_t summe = c.s.weiterzeitpunkt - c.s.tickzeitpunkt + c.s.pausensekundenbisher;
     c.s.pausensekunden = static_cast<std::int16_t>(
         std::clamp<std::int64_t>(summe, 0, std::numeric_limits<std::int16_t>::max()));
