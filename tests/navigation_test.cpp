@@ -90,3 +90,32 @@ TEST_F(MainWindow, WritingRulesShowTheDocumentWithItsFormatting) {
     ASSERT_FALSE(heading.empty());
     EXPECT_TRUE(heading.front().bold);
 }
+
+TEST_F(MainWindow, AboutBoxPausesARunningExerciseWhileItIsOpen) {
+    startLetterExercise();
+    key('a');
+    std::uint8_t statusWhileOpen = 0;
+    bool backEnabledWhileOpen = true;
+    platform_.about.whileOpen = [&] {
+        statusWhileOpen = s().anzeigestatus;
+        backEnabledWhileOpen = f().Button6.enabled();
+    };
+    click(f().Info2);
+    ASSERT_EQ(platform_.about.shown.size(), 1U);
+    EXPECT_EQ(platform_.about.shown[0].product, "Clavora");
+    EXPECT_EQ(platform_.about.shown[0].picture, directory_ / "about.svg");
+    EXPECT_EQ(statusWhileOpen, 3);
+    EXPECT_FALSE(backEnabledWhileOpen);
+    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_TRUE(f().Button6.enabled());
+}
+
+TEST_F(MainWindow, AboutBoxEndsAnExaminationWhoseTimeRanOutMeanwhile) {
+    s().zeittest = true;
+    s().restminuten = 1;
+    s().lektionsteil = 1;
+    platform_.about.whileOpen = [&] { f().Timer2.onTimer(); };
+    f().Image1.onDblClick();
+    EXPECT_FALSE(s().zeittest);
+    EXPECT_TRUE(f().GroupBox3.showing());
+}

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/info.h"
 #include "app/navigation.h"
 #include "app/programmende.h"
 #include "app/schreibregeln.h"
@@ -205,6 +206,8 @@ void Program::wire() {
     on(f.Markieren1, c, Memo1markieren);
     on(f.Kopieren1, c, copyclip);
     on(f.Hilfe1, c, Hilfe1Click);
+    on(f.Info2, c, Info1Click);
+    f.Image1.onDblClick = [&c] { Info1Click(c); };
     for (form::Control* ende : {&f.Exit1, &f.Programmbeenden9, &f.Programmabbrechen1}) {
         ende->onClick = [&f] { f.requestClose(); };
     }

@@ -112,6 +112,21 @@ public:
     virtual std::optional<form::Colour> choose(form::Colour current) = 0;
 };
 
+// The about box: the product's name, a version line and a picture, shown
+// modally until the learner closes it. Clicking the picture opens `page`.
+struct AboutInfo {
+    std::string product;
+    std::string version;
+    std::filesystem::path picture;
+    std::filesystem::path page;
+};
+
+class AboutBox {
+public:
+    virtual ~AboutBox() = default;
+    virtual void show(const AboutInfo& info) = 0;
+};
+
 // Everything a handler may reach outside the program, passed in explicitly.
 struct Services {
     Clock& clock;
@@ -125,6 +140,7 @@ struct Services {
     FileDialogs& files;
     FontDialog& fonts;
     ColourDialog& colours;
+    AboutBox& about;
 };
 
 } // namespace platform

@@ -64,17 +64,6 @@ void startbeschriftungen(Context& c) {
     f.ScrollBar2.setMax(uebung);
 }
 
-void pruefungsende(Context& c) {
-    c.s.zeittest = false;
-    c.f.Timer2.setEnabled(false);
-    c.f.Timer1.setEnabled(false);
-    // Until the results window exists, its closing step is done here: the
-    // lesson part the examination started from comes back.
-    c.s.lektionsteil = c.s.zeittestteil;
-    c.f.Timer1.setEnabled(true);
-    Buchstabenuebung_abbruch(c);
-}
-
 void pausieren(Context& c) {
     auto& f = c.f;
     auto& s = c.s;
@@ -172,7 +161,7 @@ void universaltimer(Context& c) {
     f.StartLektion.setCaption("&Start lesson " + std::to_string(s.lektion) +
                               teilZusatz(s.lektionsteil));
     if (s.zeittest && s.restminuten == 0) {
-        pruefungsende(c);
+        pruefungBeenden(c);
     }
 }
 
@@ -202,6 +191,17 @@ void deaktiviert(Context& c) {
         (s.anschlaegeText != 0 || s.anschlaegeBuchstaben != 0)) {
         BPause(c);
     }
+}
+
+void pruefungBeenden(Context& c) {
+    c.s.zeittest = false;
+    c.f.Timer2.setEnabled(false);
+    c.f.Timer1.setEnabled(false);
+    // Until the results window exists, its closing step is done here: the
+    // lesson part the examination started from comes back.
+    c.s.lektionsteil = c.s.zeittestteil;
+    c.f.Timer1.setEnabled(true);
+    Buchstabenuebung_abbruch(c);
 }
 
 void Timer2Timer(Context& c) {

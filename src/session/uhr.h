@@ -9,6 +9,8 @@ void universaltimer(Context& c);
 void BPause(Context& c);
 // The program lost the focus.
 void deaktiviert(Context& c);
+// The examination's time is up: back to the main screen.
+void pruefungBeenden(Context& c);
 // The examination's minute countdown.
 void Timer2Timer(Context& c);
 // Leaves any exercise and shows the main screen.

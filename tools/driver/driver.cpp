@@ -214,7 +214,7 @@ Driver::Driver(const Options& options)
     : fakes_(makeFakes(options)), services_{fakes_->clock,    fakes_->random,    fakes_->sound,
                                             fakes_->messages, fakes_->screen,    fakes_->disk,
                                             fakes_->opener,   fakes_->clipboard, files_,
-                                            fakes_->fonts,    fakes_->colours},
+                                            fakes_->fonts,    fakes_->colours,   fakes_->about},
       program_(services_, options.directory), timers_(program_.window()) {
     // The driver shows the window, so a handler's request to close it lands here.
     program_.window().onCloseRequest = [this] { closeWindow(); };

@@ -134,6 +134,13 @@ std::optional<form::FontSpec> FakeFontDialog::choose(const form::FontSpec&) {
     return popOr(answers);
 }
 
+void FakeAboutBox::show(const AboutInfo& info) {
+    shown.push_back(info);
+    if (whileOpen) {
+        whileOpen();
+    }
+}
+
 std::optional<form::Colour> FakeColourDialog::choose(form::Colour) {
     return popOr(answers);
 }

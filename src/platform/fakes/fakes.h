@@ -3,6 +3,7 @@
 #include "platform/services.h"
 
 #include <deque>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -137,6 +138,14 @@ public:
     std::deque<std::optional<form::Colour>> answers;
 };
 
+class FakeAboutBox : public AboutBox {
+public:
+    void show(const AboutInfo& info) override;
+    // Runs while the box is "open", as a learner's actions in the meantime.
+    std::function<void()> whileOpen;
+    std::vector<AboutInfo> shown;
+};
+
 // All fakes together, with the Services bundle that handlers take.
 struct FakePlatform {
     explicit FakePlatform(unsigned seed = 1, FakeScreen screenSize = {})
@@ -155,8 +164,9 @@ struct FakePlatform {
     FakeFileDialogs files;
     FakeFontDialog fonts;
     FakeColourDialog colours;
-    Services services{clock,  random,    sound, messages, screen, disk,
-                      opener, clipboard, files, fonts,    colours};
+    FakeAboutBox about;
+    Services services{clock,  random,    sound, messages, screen,  disk,
+                      opener, clipboard, files, fonts,    colours, about};
 };
 
 } // namespace platform::fakes

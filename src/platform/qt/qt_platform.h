@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/qt/about_box.h"
 #include "platform/qt/clock.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/dialogs.h"
@@ -32,8 +33,9 @@ struct QtPlatform {
     QtFileDialogs files{beforeModal};
     QtFontDialog fonts{beforeModal};
     QtColourDialog colours{beforeModal};
-    Services services{clock,  random,    sound, messages, screen, disk,
-                      opener, clipboard, files, fonts,    colours};
+    QtAboutBox about{beforeModal};
+    Services services{clock,  random,    sound, messages, screen,  disk,
+                      opener, clipboard, files, fonts,    colours, about};
 };
 
 } // namespace platform::qt

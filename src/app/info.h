@@ -1,0 +1,7 @@
+#pragma once
+
+#include "session/context.h"
+
+// The about box, opened from the Help menu or a double click on the
+// product picture; a running exercise waits while it is open.
+void Info1Click(Context& c);
