@@ -1,3 +1,5 @@
+#include "app/program.h"
+#include "platform/fakes/fakes.h"
 #include "users/benutzerdatei.h"
 
 #include <benchmark/benchmark.h>
@@ -90,5 +92,41 @@ void WriteOneRecord(benchmark::State& state) {
     }
 }
 BENCHMARK(WriteOneRecord)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+namespace {
+
+// The whole headless program started on the full user file.
+void StartUpWith65535Users(benchmark::State& state) {
+    const auto verzeichnis = fullFile().parent_path();
+    for (auto _ : state) {
+        platform::fakes::FakePlatform platform;
+        Program program(platform.services, verzeichnis);
+        program.init();
+        benchmark::DoNotOptimize(program.state().satzanzahl);
+    }
+}
+BENCHMARK(StartUpWith65535Users)->Unit(benchmark::kMillisecond);
+
+void SignInOfTheLastOf65535Users(benchmark::State& state) {
+    const auto verzeichnis = fullFile().parent_path();
+    for (auto _ : state) {
+        state.PauseTiming();
+        platform::fakes::FakePlatform platform;
+        Program program(platform.services, verzeichnis);
+        program.init();
+        auto& f = program.window();
+        f.setFocused(&f.ComboBox1);
+        f.ComboBox1.setText(benutzername(kBenutzer - 1));
+        state.ResumeTiming();
+        f.dispatchKey(13);
+        if (program.state().lektion != 1) {
+            state.SkipWithError("sign-in failed");
+            return;
+        }
+    }
+}
+BENCHMARK(SignInOfTheLastOf65535Users)->Unit(benchmark::kMillisecond);
 
 } // namespace
