@@ -17,6 +17,7 @@
 #include "session/uhr.h"
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
+#include "statistics/fehlerstatistik.h"
 #include "statistics/gesamtstatistik.h"
 #include "users/anmeldung.h"
 
@@ -199,6 +200,13 @@ void Program::wire() {
         on(*uk, c, keyboard::TastaturUK);
     }
     on(f.Button27, c, Fingergym);
+    for (form::Control* statistik : {&f.Button14, &f.Button19, &f.wei1, &f.Fehlerstatistik1}) {
+        on(*statistik, c, Fehlerstatistikaktivieren);
+    }
+    on(f.Skal100P, c, Skal100PClick);
+    on(f.Skal50P, c, Skal50PClick);
+    on(f.Skal25P, c, Skal25PClick);
+    on(f.Skal10P, c, Skal10PClick);
     on(f.Button25, c, schreibregeln);
     on(f.Memo1, c, Memo1vergroessern);
     on(f.memo1verg, c, Memo1vergroessern);

@@ -83,6 +83,14 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     Label47.setFontColor(rgb(255, 0, 0));
     Label48.setFontColor(rgb(255, 0, 0));
 
+    GroupBox14.setHint("How many mistakes did you make with which finger?");
+    GroupBox14.popupMenu = &PopupMenu6;
+    for (Control* balken :
+         {&ProgressBar2, &ProgressBar3, &ProgressBar4, &ProgressBar5, &ProgressBar6, &ProgressBar7,
+          &ProgressBar8, &ProgressBar9, &ProgressBar10}) {
+        setRange(*balken, 0, 25, 0);
+    }
+
     Timer1.setInterval(250);
     Timer1.setEnabled(true);
     Timer2.setInterval(60000);

@@ -87,6 +87,48 @@ public:
                      &GroupBox12, {608, 152, 160, 25}, "Main-screen"};
     Control GroupBox14{*this,   "GroupBox14",        Kind::GroupBox,
                        nullptr, {15, 222, 770, 270}, "Fault statistics"};
+    Control Label49{*this, "Label49", Kind::Label, &GroupBox14, {20, 18, 200, 18}, "left hand:"};
+    Control Label50{*this, "Label50", Kind::Label, &GroupBox14, {400, 18, 200, 18}, "right hand:"};
+    Control Label51{*this, "Label51", Kind::Label, &GroupBox14, {20, 40, 340, 16}};
+    Control Label69{*this, "Label69", Kind::Label, &GroupBox14, {20, 58, 34, 16}, "0 %"};
+    Control ProgressBar2{*this, "ProgressBar2", Kind::ProgressBar, &GroupBox14, {56, 58, 260, 16}};
+    Control Label78{*this, "Label78", Kind::Label, &GroupBox14, {320, 58, 40, 16}, "25 %"};
+    Control Label52{*this, "Label52", Kind::Label, &GroupBox14, {20, 84, 340, 16}};
+    Control Label70{*this, "Label70", Kind::Label, &GroupBox14, {20, 102, 34, 16}, "0 %"};
+    Control ProgressBar3{*this, "ProgressBar3", Kind::ProgressBar, &GroupBox14, {56, 102, 260, 16}};
+    Control Label79{*this, "Label79", Kind::Label, &GroupBox14, {320, 102, 40, 16}, "25 %"};
+    Control Label53{*this, "Label53", Kind::Label, &GroupBox14, {20, 128, 340, 16}};
+    Control Label71{*this, "Label71", Kind::Label, &GroupBox14, {20, 146, 34, 16}, "0 %"};
+    Control ProgressBar4{*this, "ProgressBar4", Kind::ProgressBar, &GroupBox14, {56, 146, 260, 16}};
+    Control Label80{*this, "Label80", Kind::Label, &GroupBox14, {320, 146, 40, 16}, "25 %"};
+    Control Label54{*this, "Label54", Kind::Label, &GroupBox14, {20, 172, 340, 16}};
+    Control Label72{*this, "Label72", Kind::Label, &GroupBox14, {20, 190, 34, 16}, "0 %"};
+    Control ProgressBar5{*this, "ProgressBar5", Kind::ProgressBar, &GroupBox14, {56, 190, 260, 16}};
+    Control Label81{*this, "Label81", Kind::Label, &GroupBox14, {320, 190, 40, 16}, "25 %"};
+    Control Label55{*this, "Label55", Kind::Label, &GroupBox14, {400, 40, 340, 16}};
+    Control Label73{*this, "Label73", Kind::Label, &GroupBox14, {400, 58, 34, 16}, "0 %"};
+    Control ProgressBar7{*this, "ProgressBar7", Kind::ProgressBar, &GroupBox14, {436, 58, 260, 16}};
+    Control Label82{*this, "Label82", Kind::Label, &GroupBox14, {700, 58, 40, 16}, "25 %"};
+    Control Label56{*this, "Label56", Kind::Label, &GroupBox14, {400, 84, 340, 16}};
+    Control Label74{*this, "Label74", Kind::Label, &GroupBox14, {400, 102, 34, 16}, "0 %"};
+    Control ProgressBar8{
+        *this, "ProgressBar8", Kind::ProgressBar, &GroupBox14, {436, 102, 260, 16}};
+    Control Label83{*this, "Label83", Kind::Label, &GroupBox14, {700, 102, 40, 16}, "25 %"};
+    Control Label57{*this, "Label57", Kind::Label, &GroupBox14, {400, 128, 340, 16}};
+    Control Label75{*this, "Label75", Kind::Label, &GroupBox14, {400, 146, 34, 16}, "0 %"};
+    Control ProgressBar9{
+        *this, "ProgressBar9", Kind::ProgressBar, &GroupBox14, {436, 146, 260, 16}};
+    Control Label84{*this, "Label84", Kind::Label, &GroupBox14, {700, 146, 40, 16}, "25 %"};
+    Control Label58{*this, "Label58", Kind::Label, &GroupBox14, {400, 172, 340, 16}};
+    Control Label76{*this, "Label76", Kind::Label, &GroupBox14, {400, 190, 34, 16}, "0 %"};
+    Control ProgressBar10{
+        *this, "ProgressBar10", Kind::ProgressBar, &GroupBox14, {436, 190, 260, 16}};
+    Control Label85{*this, "Label85", Kind::Label, &GroupBox14, {700, 190, 40, 16}, "25 %"};
+    Control Label59{*this, "Label59", Kind::Label, &GroupBox14, {210, 216, 340, 16}};
+    Control Label87{*this, "Label87", Kind::Label, &GroupBox14, {210, 234, 34, 16}, "0%"};
+    Control ProgressBar6{
+        *this, "ProgressBar6", Kind::ProgressBar, &GroupBox14, {246, 234, 260, 16}};
+    Control Label86{*this, "Label86", Kind::Label, &GroupBox14, {510, 234, 40, 16}, "25 %"};
     Control GroupBox1{*this, "GroupBox1", Kind::GroupBox, nullptr, {8, 240, 784, 330}, "Settings"};
     Control GroupBox2{*this,      "GroupBox2",        Kind::GroupBox,
                       &GroupBox1, {8, 196, 508, 128}, "Studying aims"};
@@ -327,6 +369,12 @@ public:
     Control Pause2{*this, "Pause2", Kind::MenuItem, &PopupMenu7, {0, 0, 0, 0}, "Pause"};
     Control ZurckzumHauptmen2{*this,       "ZurckzumHauptmen2", Kind::MenuItem,
                               &PopupMenu7, {0, 0, 0, 0},        "Back to main-screen"};
+    Control PopupMenu6{*this, "PopupMenu6", Kind::PopupMenu, nullptr, {0, 0, 0, 0}};
+    Control Skalierung1{*this, "Skalierung1", Kind::MenuItem, &PopupMenu6, {0, 0, 0, 0}, "Scale"};
+    Control Skal100P{*this, "Skal100P", Kind::MenuItem, &Skalierung1, {0, 0, 0, 0}, "100 %"};
+    Control Skal50P{*this, "Skal50P", Kind::MenuItem, &Skalierung1, {0, 0, 0, 0}, "  50 %"};
+    Control Skal25P{*this, "Skal25P", Kind::MenuItem, &Skalierung1, {0, 0, 0, 0}, "  25 %"};
+    Control Skal10P{*this, "Skal10P", Kind::MenuItem, &Skalierung1, {0, 0, 0, 0}, "  10 %"};
     Control PopupMenu5{*this, "PopupMenu5", Kind::PopupMenu, nullptr, {0, 0, 0, 0}};
     Control Pause1{*this, "Pause1", Kind::MenuItem, &PopupMenu5, {0, 0, 0, 0}, "Pause!"};
     Control Timer1{*this, "Timer1", Kind::Timer, nullptr, {0, 0, 0, 0}};

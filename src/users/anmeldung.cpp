@@ -4,6 +4,7 @@
 #include "session/messung.h"
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
+#include "statistics/fehlerstatistik.h"
 #include "users/benutzerdatei.h"
 #include "users/bereinigen.h"
 #include "users/datenaufdiskschreiben.h"
@@ -110,6 +111,7 @@ void steuerelementeLaden(Context& c, const users::Benutzerdaten& daten) {
     f.Label1.setCaption(zieltempoText(s.wunschanschlaege));
     f.Label2.setCaption(zielquoteText(s.wunschfehlerquote));
     f.Panel1.setColor(daten.buchstabenfeldfarbe);
+    FehlerstatistikSkalierung(c);
     f.TrackBar1.setPosition(s.wunschanschlaege);
     f.TrackBar2.setPosition(static_cast<int>(messung::rundenGerade(s.wunschfehlerquote * 10.0)));
     f.TrackBar3.setPosition(s.anteilBekannte);

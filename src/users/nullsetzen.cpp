@@ -2,7 +2,12 @@
 
 void Nullsetzen(Context& c) {
     auto& s = c.s;
-    c.f.ProgressBar11.setPosition(0);
+    for (form::Control* balken :
+         {&c.f.ProgressBar2, &c.f.ProgressBar3, &c.f.ProgressBar4, &c.f.ProgressBar5,
+          &c.f.ProgressBar6, &c.f.ProgressBar7, &c.f.ProgressBar8, &c.f.ProgressBar9,
+          &c.f.ProgressBar10, &c.f.ProgressBar11}) {
+        balken->setPosition(0);
+    }
     s.fingerfehlerquoten.fill(0.0);
     s.fingeranschlaege.fill(0);
     s.fingerfehler.fill(0);
