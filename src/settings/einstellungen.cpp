@@ -26,6 +26,7 @@ void einstellungenaktiviert(Context& c) {
     }
     f.GroupBox1.setTop(static_cast<int>(s.bildschirmhoehe / 5));
     f.GroupBox1.show();
+    f.GroupBox1.bringToFront(); // its lowest row would lie under the welcome text
     f.Label1.setCaption(zieltempoText(s.wunschanschlaege));
     f.Label2.setCaption("Highest fault rate:  " + messung::festkomma(s.wunschfehlerquote, 3, 1) +
                         " %");
