@@ -1,4 +1,4 @@
-#include "driver/driver.h"
+#include "driver_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -19,46 +19,19 @@ bool contains(const std::string& text, const std::string& part) {
 }
 
 // A driver on a fresh, empty program directory.
-class DriverCommands : public ::testing::Test {
+class DriverCommands : public DriverTest {
 protected:
-    DriverCommands() : directory_(makeDirectory()), driver_(options()) {}
-    ~DriverCommands() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-
-    // Replays a script through the driver's input and output streams.
+    // The answers of a script, one per line.
     std::vector<std::string> run(const std::string& script) {
-        std::istringstream in(script);
-        std::ostringstream out;
-        driver_.run(in, out);
         std::vector<std::string> lines;
-        std::istringstream answers(out.str());
+        std::istringstream answers(output(script));
         for (std::string line; std::getline(answers, line);) {
             lines.push_back(line);
         }
         return lines;
     }
 
-    form::Tform1& window() { return driver_.program().window(); }
     platform::Services& services() { return driver_.program().context().svc; }
-
-    std::filesystem::path directory_;
-    driver::Driver driver_;
-
-private:
-    static std::filesystem::path makeDirectory() {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("clavora-driver-" + std::to_string(::getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(path);
-        return path;
-    }
-    driver::Options options() const {
-        driver::Options o;
-        o.directory = directory_;
-        return o;
-    }
 };
 
 TEST_F(DriverCommands, UnknownCommandAnswersAnErrorAndTheDriverGoesOn) {

@@ -1,4 +1,4 @@
-#include "driver/driver.h"
+#include "driver_fixture.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,50 +10,22 @@
 namespace {
 
 // A driver whose timers are all off and silent until a test sets them up.
-class DriverTimers : public ::testing::Test {
+class DriverTimers : public DriverTest {
 protected:
-    DriverTimers() : directory_(makeDirectory()), driver_(options()) {
+    DriverTimers() {
         for (form::Control* timer : {&window().Timer1, &window().Timer2}) {
             timer->setEnabled(false);
             timer->onTimer = nullptr;
         }
     }
-    ~DriverTimers() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
 
-    std::string run(const std::string& script) {
-        std::istringstream in(script);
-        std::ostringstream out;
-        driver_.run(in, out);
-        return out.str();
-    }
-
-    form::Tform1& window() { return driver_.program().window(); }
+    std::string run(const std::string& script) { return output(script); }
     double seconds() { return driver_.fakes().clock.monotonicSeconds(); }
 
     // Buttons that switch a timer on and off, as handlers do.
     void switchWith(form::Control& on, form::Control& off, form::Control& timer) {
         on.onClick = [&timer] { timer.setEnabled(true); };
         off.onClick = [&timer] { timer.setEnabled(false); };
-    }
-
-    std::filesystem::path directory_;
-    driver::Driver driver_;
-
-private:
-    static std::filesystem::path makeDirectory() {
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("clavora-driver-" + std::to_string(::getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(path);
-        return path;
-    }
-    driver::Options options() const {
-        driver::Options o;
-        o.directory = directory_;
-        return o;
     }
 };
 
