@@ -31,6 +31,13 @@ void on(form::Control& control, Context& c, void (*handler)(Context&)) {
     control.onClick = [&c, handler] { handler(c); };
 }
 
+// Several controls that run one handler: buttons, their menu items, pictures.
+void on(std::initializer_list<form::Control*> controls, Context& c, void (*handler)(Context&)) {
+    for (form::Control* control : controls) {
+        on(*control, c, handler);
+    }
+}
+
 void hidden(std::initializer_list<form::Control*> controls) {
     for (form::Control* control : controls) {
         control->hide();
@@ -146,37 +153,25 @@ void Program::wire() {
     f.ComboBox1.onKeyPress = [&c](std::uint8_t& taste) { editfeld(c, taste); };
     f.Timer2.onTimer = [&c] { Timer2Timer(c); };
 
-    for (form::Control* start : {&f.BitBtn2, &f.Start9, &f.start2, &f.StartLektion}) {
-        on(*start, c, Startvorbereiten);
-    }
+    on({&f.BitBtn2, &f.Start9, &f.start2, &f.StartLektion}, c, Startvorbereiten);
     on(f.BitBtn3, c, Start);
-    for (form::Control* zurueck : {&f.SpeedButton1, &f.SpeedButton2, &f.Button6, &f.Button21,
-                                   &f.Button35, &f.ZurckzumHauptmen1, &f.ZurckzumHauptmen2}) {
-        on(*zurueck, c, Buchstabenuebung_abbruch);
-    }
-    for (form::Control* pause :
-         {&f.Button15, &f.Button20, &f.Button41, &f.grau1, &f.Pause1, &f.Pause2}) {
-        on(*pause, c, BPause);
-    }
+    on({&f.SpeedButton1, &f.SpeedButton2, &f.Button6, &f.Button21, &f.Button35,
+        &f.ZurckzumHauptmen1, &f.ZurckzumHauptmen2},
+       c, Buchstabenuebung_abbruch);
+    on({&f.Button15, &f.Button20, &f.Button41, &f.grau1, &f.Pause1, &f.Pause2}, c, BPause);
     on(f.Button7, c, buchstabenuebungeinstellungen);
     on(f.Button8, c, Wortuebungeinstellungen);
     on(f.Einstellungen1, c, Wortuebungeinstellungen);
     on(f.BitBtn1, c, StartWiederholung);
     on(f.BitBtn9, c, BitBtn9Click);
-    for (form::Control* extras : {&f.Button22, &f.MenueExtra, &f.Extras9}) {
-        on(*extras, c, Extras);
-    }
+    on({&f.Button22, &f.MenueExtra, &f.Extras9}, c, Extras);
     f.ScrollBar1.onChange = [&c] { lektiondirekt(c); };
     f.ScrollBar2.onChange = [&c] { WLektioneinstellen(c); };
     f.ScrollBar3.onChange = [&c] { ScrollBar3Change(c); };
     on(f.silber1, c, buchstabenuebungeinstellungen);
-    for (form::Control* tastatur : {&f.Button2, &f.Button5, &f.Button18, &f.MenueTast, &f.Tastatur9,
-                                    &f.schwarz1, &f.Tastatur1}) {
-        on(*tastatur, c, keyboard::Tastatur);
-    }
-    for (form::Control* einstellungen : {&f.Button3, &f.MenueEinst, &f.Einstellungen9}) {
-        on(*einstellungen, c, einstellungenaktiviert);
-    }
+    on({&f.Button2, &f.Button5, &f.Button18, &f.MenueTast, &f.Tastatur9, &f.schwarz1, &f.Tastatur1},
+       c, keyboard::Tastatur);
+    on({&f.Button3, &f.MenueEinst, &f.Einstellungen9}, c, einstellungenaktiviert);
     f.TrackBar1.onChange = [&c] { wunschanpm(c); };
     f.TrackBar2.onChange = [&c] { wunschfehlerrate(c); };
     f.TrackBar3.onChange = [&c] { TrackBar3Change(c); };
@@ -187,22 +182,12 @@ void Program::wire() {
     on(f.BeiTippfehler1, c, soundtippfehler);
     on(f.Edit2, c, Edit2Click);
     on(f.Memo4, c, Memo4Click);
-    for (form::Control* deutsch : {&f.RadioButton3, &f.Image11}) {
-        on(*deutsch, c, keyboard::TastaturDeutsch);
-    }
-    for (form::Control* schweiz : {&f.RadioButton4, &f.Image10}) {
-        on(*schweiz, c, keyboard::TastaturSchweiz);
-    }
-    for (form::Control* usa : {&f.RadioButton6, &f.Image12}) {
-        on(*usa, c, keyboard::TastaturUSA);
-    }
-    for (form::Control* uk : {&f.RadioButton7, &f.Image3}) {
-        on(*uk, c, keyboard::TastaturUK);
-    }
+    on({&f.RadioButton3, &f.Image11}, c, keyboard::TastaturDeutsch);
+    on({&f.RadioButton4, &f.Image10}, c, keyboard::TastaturSchweiz);
+    on({&f.RadioButton6, &f.Image12}, c, keyboard::TastaturUSA);
+    on({&f.RadioButton7, &f.Image3}, c, keyboard::TastaturUK);
     on(f.Button27, c, Fingergym);
-    for (form::Control* statistik : {&f.Button14, &f.Button19, &f.wei1, &f.Fehlerstatistik1}) {
-        on(*statistik, c, Fehlerstatistikaktivieren);
-    }
+    on({&f.Button14, &f.Button19, &f.wei1, &f.Fehlerstatistik1}, c, Fehlerstatistikaktivieren);
     on(f.Skal100P, c, Skal100PClick);
     on(f.Skal50P, c, Skal50PClick);
     on(f.Skal25P, c, Skal25PClick);
