@@ -548,6 +548,8 @@ constexpr auto kWortzeilen = std::to_array<std::string_view>({
     "Your parcel (12 kg) will arrive on 17/08 between 8 and 12 o'clock.",
     "A story in numbers: 1 house, 2 cats, 3 children, 4 bikes, 0 worries.",
     "Rule of thumb: sleep 8 hours, drink 2 litres of water, walk 30 minutes.",
+    "In London the ticket costs \xA3"
+    "12 (about 14 euros); the tour lasts 90 minutes.",
     "Well done! You have reached the end of the course. Keep practising!",
 });
 
