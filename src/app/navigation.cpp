@@ -1,5 +1,7 @@
 #include "app/navigation.h"
 
+#include "exercises/texteditor.h"
+
 #include <numeric>
 
 namespace {
@@ -82,6 +84,27 @@ void copyclip(Context& c) {
         return;
     }
     c.svc.clipboard.setText(text.substr(start, static_cast<std::size_t>(memo.selLength())));
+}
+
+void hauptmenue(Context& c) {
+    auto& f = c.f;
+    if (f.BitBtn6.enabled()) {
+        const auto antwort = c.svc.messages.show("Clavora", "Do you want to save your changes?",
+                                                 platform::Icon::Warning, platform::Buttons::YesNo);
+        if (antwort == platform::Answer::Yes) {
+            BitBtn6Click(c);
+        }
+    }
+    f.BitBtn6.setEnabled(false);
+    for (form::Control* box : {&f.GroupBox24, &f.GroupBox10, &f.GroupBox25, &f.GroupBox16}) {
+        box->hide();
+    }
+    for (form::Control* box : {&f.GroupBox3, &f.GroupBox5, &f.Memo1}) {
+        box->show();
+    }
+    for (form::Control* m : {&f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueBenu, &f.MenueExtra}) {
+        m->setEnabled(true);
+    }
 }
 
 void Hilfe1Click(Context& c) {

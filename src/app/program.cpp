@@ -7,6 +7,7 @@
 #include "app/willkommen.h"
 #include "course/lektionswahl.h"
 #include "exercises/buchstabenuebung.h"
+#include "exercises/texteditor.h"
 #include "exercises/uebungen.h"
 #include "exercises/wiederholung.h"
 #include "exercises/wortuebung.h"
@@ -193,6 +194,17 @@ void Program::wire() {
     on(f.Skal25P, c, Skal25PClick);
     on(f.Skal10P, c, Skal10PClick);
     on(f.Button25, c, schreibregeln);
+    on(f.Button28, c, MenueEigeneTexte);
+    on(f.BitBtn4, c, textladen);
+    on(f.Button30, c, TextErstellen);
+    on(f.Button33, c, Textaendern);
+    on(f.Button31, c, hauptmenue);
+    on(f.BitBtn6, c, BitBtn6Click);
+    on(f.SpeedButton3, c, Schriftgr1);
+    on(f.MenueTextladen, c, MenueTextladen);
+    on(f.MenueTextErstellen, c, MenueTextErstellen);
+    on(f.MenueTextaendern, c, MenueTextaendern);
+    f.Memo3.onChange = [&c] { Memo3Change(c); };
     on(f.Memo1, c, Memo1vergroessern);
     on(f.memo1verg, c, Memo1vergroessern);
     on(f.memo1verk, c, Memo1verkleinern);

@@ -56,6 +56,8 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     Edit6.setReadOnly(true);
     button24.setEnabled(false);
     Memo4.setReadOnly(true);
+    SpeedButton3.setHint("Change font size");
+    BitBtn5.setEnabled(false); // the practice of an own text comes with its exercise
 
     setRange(TrackBar1, 20, 260, 40);
     setRange(TrackBar2, 0, 60, 35);

@@ -8,9 +8,17 @@ namespace form {
 // The main window: every screen is a group box or panel of this one window.
 // Members are declared parents first; each carries its design geometry on
 // the 800-pixel-wide design and its design caption.
+// What a file dialog keeps between uses: the name it last ended with.
+struct FileDialogState {
+    std::string fileName;
+};
+
 class Tform1 : public Form {
 public:
     Tform1();
+
+    FileDialogState OpenDialog1;
+    FileDialogState SaveDialog1;
 
     Control Label5{*this,   "Label5",          Kind::Label,
                    nullptr, {16, 12, 280, 16}, "Please enter your user name/ identification:"};
@@ -261,9 +269,20 @@ public:
                      &GroupBox22, {110, 370, 600, 20}, "Picture 5: Fold your hands together."};
     Control GroupBox24{*this,   "GroupBox24",       Kind::GroupBox,
                        nullptr, {8, 120, 784, 260}, "Practise own texts"};
+    Control BitBtn4{*this,       "BitBtn4",         Kind::Button,
+                    &GroupBox24, {16, 28, 180, 32}, "Practise text"};
+    Control Button30{*this, "Button30", Kind::Button, &GroupBox24, {208, 28, 180, 32}, "New text"};
+    Control Button33{*this,       "Button33",         Kind::Button,
+                     &GroupBox24, {400, 28, 180, 32}, "Change text"};
+    Control Button31{*this,       "Button31",         Kind::Button,
+                     &GroupBox24, {592, 28, 176, 32}, "Main-screen"};
     Control GroupBox25{*this,   "GroupBox25",      Kind::GroupBox,
                        nullptr, {8, 32, 784, 500}, "Practise own texts:"};
     Control BitBtn6{*this, "BitBtn6", Kind::Button, &GroupBox25, {12, 460, 140, 30}, "Save text"};
+    Control Label22{*this, "Label22", Kind::Label, &GroupBox25, {12, 22, 400, 18}};
+    Control SpeedButton3{*this, "SpeedButton3", Kind::Button, &GroupBox25, {736, 18, 32, 26}, "A"};
+    Control BitBtn5{*this, "BitBtn5", Kind::Button, &GroupBox25, {160, 460, 140, 30}, "Start"};
+    Control Memo3{*this, "Memo3", Kind::Memo, &GroupBox25, {12, 48, 756, 400}};
     Control GroupBox26{*this,   "GroupBox26",      Kind::GroupBox,
                        nullptr, {8, 32, 784, 190}, "Practise own texts:"};
     Control Memo4{*this, "Memo4", Kind::Memo, &GroupBox26, {16, 20, 752, 100}};
@@ -344,6 +363,13 @@ public:
     Control Extras9{*this, "Extras9", Kind::MenuItem, &PopupMenu9, {0, 0, 0, 0}, "Extras"};
     Control EigeneTexteUeben9{*this,       "EigeneTexteUeben9", Kind::MenuItem,
                               &PopupMenu9, {0, 0, 0, 0},        "Practise own texts"};
+    Control MenueTextladen{*this,        "MenueTextladen", Kind::MenuItem, &EigeneTexteUeben9,
+                           {0, 0, 0, 0}, "Load text"};
+    Control MenueTextErstellen{*this,          "MenueTextErstellen",
+                               Kind::MenuItem, &EigeneTexteUeben9,
+                               {0, 0, 0, 0},   "Create text"};
+    Control MenueTextaendern{*this,        "MenueTextaendern", Kind::MenuItem, &EigeneTexteUeben9,
+                             {0, 0, 0, 0}, "Change text"};
     Control Programmbeenden9{*this,       "Programmbeenden9", Kind::MenuItem,
                              &PopupMenu9, {0, 0, 0, 0},       "Abort program"};
     Control PopupMenu10{*this, "PopupMenu10", Kind::PopupMenu, nullptr, {0, 0, 0, 0}};

@@ -1,0 +1,236 @@
+#include "exercises/texteditor.h"
+
+#include "text/cp1252.h"
+#include "text/textdatei.h"
+
+#include <string>
+
+namespace {
+
+constexpr const char* kFilter = "Text files (*.TXT)";
+
+std::filesystem::path textordner(const Context& c) {
+    return std::filesystem::path(c.s.programmverzeichnis) / "Texts";
+}
+
+void meldung(Context& c, const std::string& text) {
+    c.svc.messages.show("Clavora", text, platform::Icon::Error, platform::Buttons::Ok);
+}
+
+void ordnerSicherstellen(Context& c) {
+    std::error_code fehler;
+    std::filesystem::create_directories(textordner(c), fehler);
+}
+
+// Offers to save unsaved changes before the editor's content is replaced.
+void speichernAnbieten(Context& c, const std::string& frage) {
+    if (!c.f.BitBtn6.enabled()) {
+        return;
+    }
+    const auto antwort =
+        c.svc.messages.show("Clavora", frage + "\r\rDo you want to save your changes?",
+                            platform::Icon::Warning, platform::Buttons::YesNo);
+    if (antwort == platform::Answer::Yes) {
+        BitBtn6Click(c);
+    }
+}
+
+// Loads a file into the editor; false (and the learner told) when it cannot.
+bool laden(Context& c, const std::string& name) {
+    const auto gelesen = text::textLesen(name);
+    if (!gelesen.inhalt) {
+        meldung(c, gelesen.fehler + "\r\r" + name);
+        return false;
+    }
+    c.f.Memo3.setLines(gelesen.inhalt->zeilen);
+    c.f.BitBtn6.setEnabled(false);
+    return true;
+}
+
+std::string dialogName(const std::optional<std::filesystem::path>& gewaehlt) {
+    return gewaehlt ? text::fromUtf8(gewaehlt->string()) : std::string{};
+}
+
+void schreiben(Context& c, const std::string& name) {
+    const std::string fehler = text::textSchreiben(name, c.f.Memo3.lines());
+    if (!fehler.empty()) {
+        meldung(c, fehler + "\r\r" + name);
+        return; // the changes stay marked as unsaved
+    }
+    c.f.BitBtn6.setEnabled(false);
+}
+
+void alsNeuSpeichern(Context& c) {
+    auto& f = c.f;
+    ordnerSicherstellen(c);
+    const auto gewaehlt = c.svc.files.save(textordner(c), kFilter);
+    if (!gewaehlt) {
+        return; // nothing saved: the changes stay marked
+    }
+    auto pfad = *gewaehlt;
+    if (!pfad.has_extension()) {
+        pfad += ".TXT";
+    }
+    f.SaveDialog1.fileName = text::fromUtf8(pfad.string());
+    std::error_code fehler;
+    if (std::filesystem::exists(pfad, fehler)) {
+        const auto antwort = c.svc.messages.show(
+            "Clavora",
+            "Warning: A file with this name already exists!\r\rDo you want to rewrite this file "
+            "irrevocably?",
+            platform::Icon::Warning, platform::Buttons::YesNo);
+        if (antwort != platform::Answer::Yes) {
+            f.BitBtn6.setEnabled(false);
+            return;
+        }
+    }
+    schreiben(c, f.SaveDialog1.fileName);
+}
+
+} // namespace
+
+void MenueEigeneTexte(Context& c) {
+    c.f.BitBtn4.setFontStyle(1);
+    c.f.GroupBox3.hide();
+    c.f.GroupBox24.show();
+}
+
+void textladen(Context& c) {
+    auto& f = c.f;
+    auto& s = c.s;
+    speichernAnbieten(c, "An exercise text will be loaded.");
+    f.Label22.show();
+    f.BitBtn5.show();
+    f.BitBtn6.hide();
+    f.BitBtn6.setEnabled(false);
+    f.GroupBox25.setCaption("Preview exercise text:");
+    ordnerSicherstellen(c);
+    const auto gewaehlt = c.svc.files.open(textordner(c), kFilter);
+    f.OpenDialog1.fileName = gewaehlt ? dialogName(gewaehlt) : f.SaveDialog1.fileName;
+    if (f.OpenDialog1.fileName.empty() || !laden(c, f.OpenDialog1.fileName)) {
+        return;
+    }
+    const auto masse = text::textZaehlen(f.Memo3.lines());
+    s.textzeilen = static_cast<std::uint16_t>(masse.zeilen);
+    s.textlaenge = masse.laenge;
+    f.Label22.setCaption("Rows: " + std::to_string(s.textzeilen) +
+                         "   Length: " + std::to_string(s.textlaenge));
+    for (form::Control* box :
+         {&f.GroupBox10, &f.GroupBox1, &f.GroupBox16, &f.GroupBox19, &f.GroupBox22, &f.Memo1}) {
+        box->hide();
+    }
+    f.GroupBox25.show();
+    f.GroupBox25.bringToFront();
+    f.Memo3.setReadOnly(true);
+    f.BitBtn5.setFontStyle(1);
+    f.BitBtn4.setFontStyle(0);
+    for (form::Control* m : {&f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueBenu, &f.MenueExtra}) {
+        m->setEnabled(false);
+    }
+}
+
+void TextErstellen(Context& c) {
+    auto& f = c.f;
+    speichernAnbieten(c, " new text will be made.");
+    f.OpenDialog1.fileName.clear();
+    f.SaveDialog1.fileName.clear();
+    f.Label22.hide();
+    f.BitBtn6.setCaption("Save text");
+    f.BitBtn5.hide();
+    f.BitBtn6.show();
+    f.GroupBox25.setCaption("Create own text:");
+    f.GroupBox25.show();
+    for (form::Control* box : {&f.Memo1, &f.GroupBox16, &f.GroupBox10}) {
+        box->hide();
+    }
+    f.Memo3.setReadOnly(false);
+    f.Memo3.setLines({});
+    f.setFocused(&f.Memo3);
+    f.BitBtn6.setEnabled(false);
+}
+
+void Textaendern(Context& c) {
+    auto& f = c.f;
+    speichernAnbieten(c, "An already existing text will be changed.");
+    f.BitBtn6.setEnabled(false);
+    f.BitBtn6.setCaption("Save changes");
+    f.Label22.hide();
+    f.BitBtn5.hide();
+    f.BitBtn6.show();
+    f.OpenDialog1.fileName.clear();
+    ordnerSicherstellen(c);
+    f.OpenDialog1.fileName = dialogName(c.svc.files.open(textordner(c), kFilter));
+    if (f.OpenDialog1.fileName.empty()) {
+        return;
+    }
+    f.Memo3.setLines({});
+    if (!laden(c, f.OpenDialog1.fileName)) {
+        return;
+    }
+    f.GroupBox25.setCaption("Change existing text:");
+    f.GroupBox25.show();
+    for (form::Control* box :
+         {&f.Memo1, &f.GroupBox16, &f.GroupBox5, &f.GroupBox7, &f.GroupBox10}) {
+        box->hide();
+    }
+    f.Memo3.setReadOnly(false);
+}
+
+void BitBtn6Click(Context& c) {
+    if (c.f.BitBtn6.caption() == "Save text") {
+        alsNeuSpeichern(c);
+        return;
+    }
+    schreiben(c, c.f.OpenDialog1.fileName);
+}
+
+void Memo3Change(Context& c) {
+    c.f.BitBtn6.setEnabled(true);
+}
+
+void Schriftgr1(Context& c) {
+    auto& s = c.s;
+    const auto w = s.bildschirmbreite;
+    if (s.schriftgroesseText < w / 50) {
+        s.schriftgroesseText = static_cast<std::uint8_t>(s.schriftgroesseText + w / 266);
+    } else {
+        s.schriftgroesseText = static_cast<std::uint8_t>(w / 71);
+    }
+    c.f.Memo4.setFontSize(s.schriftgroesseText);
+    c.f.Memo3.setFontSize(s.schriftgroesseText);
+}
+
+void MenueTextladen(Context& c) {
+    auto& f = c.f;
+    f.BitBtn4.setFontStyle(0);
+    textladen(c);
+    if (f.OpenDialog1.fileName.empty() || !f.GroupBox25.visible()) {
+        return;
+    }
+    for (form::Control* box :
+         {&f.GroupBox3, &f.GroupBox1, &f.GroupBox7, &f.GroupBox5, &f.GroupBox16, &f.Memo1}) {
+        box->hide();
+    }
+    f.GroupBox24.show();
+}
+
+void MenueTextErstellen(Context& c) {
+    auto& f = c.f;
+    for (form::Control* box : {&f.GroupBox16, &f.GroupBox7, &f.GroupBox5, &f.GroupBox1, &f.Memo1}) {
+        box->hide();
+    }
+    f.GroupBox24.show();
+    TextErstellen(c);
+}
+
+void MenueTextaendern(Context& c) {
+    auto& f = c.f;
+    Textaendern(c);
+    if (f.OpenDialog1.fileName.empty()) {
+        return;
+    }
+    MenueEigeneTexte(c);
+    for (form::Control* box : {&f.GroupBox1, &f.GroupBox7, &f.GroupBox5, &f.GroupBox16, &f.Memo1}) {
+        box->hide();
+    }
+}
