@@ -59,3 +59,19 @@ TEST_F(FaultStatistics, LineReadsFaultsOutOfKeystrokes) {
     EXPECT_EQ(f().Label52.caption(), "Ring finger: 3 out of 120 incorrect ( 2.50 %)");
     EXPECT_EQ(f().ProgressBar3.position(), 2);
 }
+
+TEST_F(FaultStatistics, CourseTableFromExtrasShowsPassedLessonsOnly) {
+    s().buchstabenuebungbestanden[1] = true;
+    s().wortuebungbestanden[1] = true;
+    s().fingerBuchstaben[3] = {30, 1};
+    s().fingerWort[3] = {10, 1};
+    click(f().Button22);
+    click(f().Button26);
+    EXPECT_EQ(s().anzeigestatus, 2);
+    EXPECT_TRUE(f().GroupBox15.showing());
+    EXPECT_FALSE(f().GroupBox14.visible()) << "the live panel stays hidden from Extras";
+    EXPECT_EQ(f().StringGrid1.cells()[3][1], "  5");
+    EXPECT_EQ(f().StringGrid1.cells()[3][2], "---");
+    EXPECT_EQ(f().StringGrid1.cells()[0][0], "Lesson");
+    EXPECT_EQ(f().StringGrid1.cells()[9][0], "right forefinger");
+}

@@ -195,6 +195,7 @@ void Program::wire() {
     on(f.Skal10P, c, Skal10PClick);
     on(f.Button25, c, schreibregeln);
     on(f.Button28, c, MenueEigeneTexte);
+    on(f.Button26, c, fehlerstatistikextras);
     on(f.BitBtn4, c, textladen);
     on(f.Button30, c, TextErstellen);
     on(f.Button33, c, Textaendern);

@@ -267,22 +267,22 @@ public:
     Control Image25{*this, "Image25", Kind::Image, &GroupBox22, {16, 342, 76, 76}};
     Control Label115{*this,       "Label115",          Kind::Label,
                      &GroupBox22, {110, 370, 600, 20}, "Picture 5: Fold your hands together."};
-    Control GroupBox24{*this,   "GroupBox24",       Kind::GroupBox,
-                       nullptr, {8, 120, 784, 260}, "Practise own texts"};
+    Control GroupBox24{*this,   "GroupBox24",     Kind::GroupBox,
+                       nullptr, {8, 36, 600, 72}, "Practise own texts"};
     Control BitBtn4{*this,       "BitBtn4",         Kind::Button,
-                    &GroupBox24, {16, 28, 180, 32}, "Practise text"};
-    Control Button30{*this, "Button30", Kind::Button, &GroupBox24, {208, 28, 180, 32}, "New text"};
+                    &GroupBox24, {16, 24, 136, 33}, "Practise text"};
+    Control Button30{*this, "Button30", Kind::Button, &GroupBox24, {160, 24, 136, 33}, "New text"};
     Control Button33{*this,       "Button33",         Kind::Button,
-                     &GroupBox24, {400, 28, 180, 32}, "Change text"};
+                     &GroupBox24, {304, 24, 136, 33}, "Change text"};
     Control Button31{*this,       "Button31",         Kind::Button,
-                     &GroupBox24, {592, 28, 176, 32}, "Main-screen"};
-    Control GroupBox25{*this,   "GroupBox25",      Kind::GroupBox,
-                       nullptr, {8, 32, 784, 500}, "Practise own texts:"};
-    Control BitBtn6{*this, "BitBtn6", Kind::Button, &GroupBox25, {12, 460, 140, 30}, "Save text"};
+                     &GroupBox24, {448, 24, 136, 33}, "Main-screen"};
+    Control GroupBox25{*this,   "GroupBox25",       Kind::GroupBox,
+                       nullptr, {8, 112, 784, 420}, "Practise own texts:"};
+    Control BitBtn6{*this, "BitBtn6", Kind::Button, &GroupBox25, {12, 378, 140, 30}, "Save text"};
     Control Label22{*this, "Label22", Kind::Label, &GroupBox25, {12, 22, 400, 18}};
     Control SpeedButton3{*this, "SpeedButton3", Kind::Button, &GroupBox25, {736, 18, 32, 26}, "A"};
-    Control BitBtn5{*this, "BitBtn5", Kind::Button, &GroupBox25, {160, 460, 140, 30}, "Start"};
-    Control Memo3{*this, "Memo3", Kind::Memo, &GroupBox25, {12, 48, 756, 400}};
+    Control BitBtn5{*this, "BitBtn5", Kind::Button, &GroupBox25, {160, 378, 140, 30}, "Start"};
+    Control Memo3{*this, "Memo3", Kind::Memo, &GroupBox25, {12, 48, 756, 320}};
     Control GroupBox26{*this,   "GroupBox26",      Kind::GroupBox,
                        nullptr, {8, 32, 784, 190}, "Practise own texts:"};
     Control Memo4{*this, "Memo4", Kind::Memo, &GroupBox26, {16, 20, 752, 100}};

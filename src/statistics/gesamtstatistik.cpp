@@ -77,6 +77,17 @@ void gesamtfehlerstatistik(Context& c) {
     s.anzeigestatus = 2;
 }
 
+void fehlerstatistikextras(Context& c) {
+    auto& f = c.f;
+    c.s.anzeigestatus = 4;
+    for (form::Control* box : {&f.GroupBox14, &f.GroupBox7, &f.GroupBox5}) {
+        box->hide();
+    }
+    f.GroupBox15.setTop(static_cast<int>(c.s.bildschirmhoehe / 5.22));
+    f.GroupBox15.bringToFront();
+    gesamtfehlerstatistik(c);
+}
+
 void fehlertabelleEinrichten(Context& c) {
     auto& grid = c.f.StringGrid1;
     const auto w = c.s.bildschirmbreite;
