@@ -112,3 +112,19 @@ TEST_F(OwnTextEditor, FontSizeCyclesOnAWideScreen) {
     }
     EXPECT_EQ(f().Memo3.font().size, 14);
 }
+
+TEST_F(OwnTextEditor, ClosingOffersToSaveAnUnsavedText) {
+    click(f().Button28);
+    click(f().Button30);
+    f().Memo3.setLines({"not lost"});
+    f().Memo3.onChange();
+    platform_.files.saveAnswers.push_back(texts() / "kept.TXT");
+    platform_.messages.queue(platform::Answer::Yes); // save
+    platform_.messages.queue(platform::Answer::No);  // and stay
+    EXPECT_FALSE(f().onCloseQuery());
+    EXPECT_EQ(readFile(texts() / "kept.TXT"), "not lost\n");
+    const auto boxes = platform_.messages.take();
+    ASSERT_EQ(boxes.size(), 2U);
+    EXPECT_EQ(boxes[0].text, "Do you want to save your changes?");
+    EXPECT_EQ(boxes[1].text, "Abort \"Clavora\"?");
+}

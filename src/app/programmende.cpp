@@ -1,5 +1,6 @@
 #include "app/programmende.h"
 
+#include "exercises/texteditor.h"
 #include "session/uhr.h"
 #include "users/datenaufdiskschreiben.h"
 
@@ -11,6 +12,12 @@ bool formclose(Context& c) {
     // exercise loses nothing.
     if (c.s.angemeldet) {
         datenaufdiskschreiben(c);
+    }
+    // An own text with unsaved changes would be lost with the window.
+    if (c.f.BitBtn6.enabled() &&
+        c.svc.messages.show("Clavora", "Do you want to save your changes?", platform::Icon::Warning,
+                            platform::Buttons::YesNo) == platform::Answer::Yes) {
+        BitBtn6Click(c);
     }
     const auto antwort = c.svc.messages.show("Clavora", "Abort \"Clavora\"?",
                                              platform::Icon::Question, platform::Buttons::YesNo);
