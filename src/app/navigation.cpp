@@ -88,13 +88,7 @@ void copyclip(Context& c) {
 
 void hauptmenue(Context& c) {
     auto& f = c.f;
-    if (f.BitBtn6.enabled()) {
-        const auto antwort = c.svc.messages.show("Clavora", "Do you want to save your changes?",
-                                                 platform::Icon::Warning, platform::Buttons::YesNo);
-        if (antwort == platform::Answer::Yes) {
-            BitBtn6Click(c);
-        }
-    }
+    speichernAnbieten(c);
     f.BitBtn6.setEnabled(false);
     for (form::Control* box : {&f.GroupBox24, &f.GroupBox10, &f.GroupBox25, &f.GroupBox16}) {
         box->hide();

@@ -14,11 +14,7 @@ bool formclose(Context& c) {
         datenaufdiskschreiben(c);
     }
     // An own text with unsaved changes would be lost with the window.
-    if (c.f.BitBtn6.enabled() &&
-        c.svc.messages.show("Clavora", "Do you want to save your changes?", platform::Icon::Warning,
-                            platform::Buttons::YesNo) == platform::Answer::Yes) {
-        BitBtn6Click(c);
-    }
+    speichernAnbieten(c);
     const auto antwort = c.svc.messages.show("Clavora", "Abort \"Clavora\"?",
                                              platform::Icon::Question, platform::Buttons::YesNo);
     return antwort == platform::Answer::Yes;

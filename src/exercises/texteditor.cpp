@@ -22,19 +22,6 @@ void ordnerSicherstellen(Context& c) {
     std::filesystem::create_directories(textordner(c), fehler);
 }
 
-// Offers to save unsaved changes before the editor's content is replaced.
-void speichernAnbieten(Context& c, const std::string& frage) {
-    if (!c.f.BitBtn6.enabled()) {
-        return;
-    }
-    const auto antwort =
-        c.svc.messages.show("Clavora", frage + "\r\rDo you want to save your changes?",
-                            platform::Icon::Warning, platform::Buttons::YesNo);
-    if (antwort == platform::Answer::Yes) {
-        BitBtn6Click(c);
-    }
-}
-
 // Loads a file into the editor; false (and the learner told) when it cannot.
 bool laden(Context& c, const std::string& name) {
     const auto gelesen = text::textLesen(name);
@@ -88,6 +75,19 @@ void alsNeuSpeichern(Context& c) {
 }
 
 } // namespace
+
+void speichernAnbieten(Context& c, const std::string& anlass) {
+    if (!c.f.BitBtn6.enabled()) {
+        return;
+    }
+    const std::string frage = "Do you want to save your changes?";
+    const auto antwort =
+        c.svc.messages.show("Clavora", anlass.empty() ? frage : anlass + "\r\r" + frage,
+                            platform::Icon::Warning, platform::Buttons::YesNo);
+    if (antwort == platform::Answer::Yes) {
+        BitBtn6Click(c);
+    }
+}
 
 void MenueEigeneTexte(Context& c) {
     c.f.BitBtn4.setFontStyle(1);
