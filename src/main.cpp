@@ -1,6 +1,7 @@
 // Clavora: the touch-typing tutor in its one real window.
 #include "app/program.h"
 #include "platform/qt/binder.h"
+#include "platform/qt/desktop_services.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
 
     platform::qt::Binder binder(program.window());
     platform.beforeModal.set([&binder] { binder.sync(); });
+    platform::qt::centreOnScreen(binder.window());
     binder.window().show();
     binder.sync(); // the name box takes the focus once the window shows
     return QApplication::exec();

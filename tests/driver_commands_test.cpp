@@ -94,7 +94,11 @@ TEST_F(DriverCommands, GetGivesEveryCommonKeyWithColoursAsIntegers) {
     EXPECT_TRUE(contains(json, R"({"name":"Label24","kind":"Label","visible":true,)"));
     EXPECT_TRUE(contains(json, R"("color":5649426,"fontColor":255,)"));
     EXPECT_TRUE(contains(json, R"("fontName":"Courier New","fontSize":13,"fontStyle":3,)"));
-    EXPECT_TRUE(contains(json, R"("left":1,"top":2,"width":30,"height":40})"));
+    const form::Geometry panel = window().Panel4.geometry();
+    EXPECT_TRUE(contains(json, R"("left":1,"top":2,"width":30,"height":40,"parent":"Panel4",)" +
+                                   std::string(R"("windowLeft":)") +
+                                   std::to_string(panel.left + 1) + R"(,"windowTop":)" +
+                                   std::to_string(panel.top + 2)));
     for (const char* key :
          {"\"showing\":", "\"enabled\":", "\"caption\":", "\"text\":", "\"hint\":\"tip\""}) {
         EXPECT_TRUE(contains(json, key)) << key;
@@ -102,6 +106,19 @@ TEST_F(DriverCommands, GetGivesEveryCommonKeyWithColoursAsIntegers) {
     for (const char* key : {"position", "checked", "items", "lines", "bevel", "interval"}) {
         EXPECT_FALSE(contains(json, std::string("\"") + key + "\"")) << key;
     }
+}
+
+TEST_F(DriverCommands, ControlsNamesEveryControlOnceAndTopLevelOnesHaveNoParent) {
+    const auto lines = run("controls\nget GroupBox3\n");
+    ASSERT_EQ(lines.size(), 2U);
+    EXPECT_EQ(lines[0].rfind(R"(["Label5","ComboBox1","GroupBox3",)", 0), 0U);
+    std::size_t names = 0;
+    for (std::size_t at = lines[0].find('"'); at != std::string::npos;
+         at = lines[0].find('"', lines[0].find('"', at + 1) + 1)) {
+        ++names;
+    }
+    EXPECT_EQ(names, window().controls().size());
+    EXPECT_TRUE(contains(lines[1], R"("parent":null,)"));
 }
 
 TEST_F(DriverCommands, GetAddsTheKeysOfEachKind) {

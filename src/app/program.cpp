@@ -22,11 +22,23 @@
 #include "statistics/gesamtstatistik.h"
 #include "users/anmeldung.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
 constexpr int kEntwurfsbreite = 800;
+constexpr int kEntwurfshoehe = 600;
+
+// Every size of the window is a fraction of a 4:3 screen; on a wider or taller
+// one the program takes the largest 4:3 part, so nothing falls off an edge.
+platform::ScreenSize vierzuDrei(int breite, int hoehe) {
+    const long long b = std::max(breite, 1);
+    const long long h = std::max(hoehe, 1);
+    const long long passendeBreite = std::min(b, h * kEntwurfsbreite / kEntwurfshoehe);
+    return {static_cast<int>(passendeBreite),
+            static_cast<int>(std::min(h, passendeBreite * kEntwurfshoehe / kEntwurfsbreite))};
+}
 
 void on(form::Control& control, Context& c, void (*handler)(Context&)) {
     control.onClick = [&c, handler] { handler(c); };
@@ -104,8 +116,9 @@ void Program::init() {
     hidden({&f.GroupBox24, &f.GroupBox25, &f.GroupBox26});
     disabled({&f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueExtra, &f.MenueBenu});
 
-    s.bildschirmbreite = services_.screen.width();
-    s.bildschirmhoehe = services_.screen.height();
+    const auto bildschirm = vierzuDrei(services_.screen.width(), services_.screen.height());
+    s.bildschirmbreite = bildschirm.width;
+    s.bildschirmhoehe = bildschirm.height;
     s.angemeldet = false;
     f.scaleBy(s.bildschirmbreite, kEntwurfsbreite);
 

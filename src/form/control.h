@@ -132,6 +132,8 @@ public:
     void setTop(int value);
     void setWidth(int value);
     void setHeight(int value);
+    // The geometry in the window's client area: the parents' offsets added.
+    Geometry windowGeometry() const;
     // Raises the control above its siblings; the binder compares the counter.
     void bringToFront();
     std::uint64_t zOrder() const { return zOrder_; }

@@ -121,6 +121,15 @@ void Control::setHeight(int value) {
     setGeometry(g);
 }
 
+Geometry Control::windowGeometry() const {
+    Geometry g = geometry_;
+    for (const Control* p = parent_; p != nullptr; p = p->parent_) {
+        g.left += p->geometry_.left;
+        g.top += p->geometry_.top;
+    }
+    return g;
+}
+
 void Control::bringToFront() {
     zOrder_ = form_.nextZOrder();
     touch();

@@ -45,7 +45,7 @@ public:
     Control Label61{*this, "Label61", Kind::Label, &Panel4, {300, 4, 200, 18}, "- P A U S E -"};
     Control SpeedButton1{*this, "SpeedButton1", Kind::Button, &Panel4, {758, 2, 22, 22}, "x"};
     Control BoxBuchstabenuebung{*this,   "BoxBuchstabenuebung", Kind::GroupBox,
-                                nullptr, {8, 32, 784, 190},     "Letter-exercise"};
+                                nullptr, {8, 32, 784, 178},     "Letter-exercise"};
     Control Label34{*this,
                     "Label34",
                     Kind::Label,
@@ -54,7 +54,7 @@ public:
                     "Study achievement 0.0 %"};
     Control ProgressBar1{
         *this, "ProgressBar1", Kind::ProgressBar, &BoxBuchstabenuebung, {16, 52, 220, 18}};
-    Control Panel1{*this,  "Panel1", Kind::Panel, &BoxBuchstabenuebung, {280, 14, 220, 172},
+    Control Panel1{*this,  "Panel1", Kind::Panel, &BoxBuchstabenuebung, {280, 12, 220, 162},
                    "START"};
     Control Label35{*this, "Label35", Kind::Label, &Panel1, {196, 4, 20, 20}};
     Control Label28{
@@ -75,24 +75,24 @@ public:
                     "Button6",
                     Kind::Button,
                     &BoxBuchstabenuebung,
-                    {600, 152, 170, 25},
+                    {600, 148, 170, 25},
                     "Back to main-screen"};
     Control GroupBox12{*this,   "GroupBox12",      Kind::GroupBox,
-                       nullptr, {8, 32, 784, 190}, "Words-exercise"};
+                       nullptr, {8, 32, 784, 178}, "Words-exercise"};
     Control Label12{*this, "Label12", Kind::Label, &GroupBox12, {16, 20, 500, 16}};
     Control Edit2{*this, "Edit2", Kind::Edit, &GroupBox12, {16, 44, 760, 32}};
     Control Label60{*this, "Label60", Kind::Label, &GroupBox12, {16, 86, 300, 16}};
     Control ProgressBar11{
         *this, "ProgressBar11", Kind::ProgressBar, &GroupBox12, {16, 110, 220, 18}};
     Control Label97{*this, "Label97", Kind::Label, &GroupBox12, {260, 110, 100, 16}, "10 min"};
-    Control Button8{*this, "Button8", Kind::Button, &GroupBox12, {16, 152, 140, 25}, "Settings"};
+    Control Button8{*this, "Button8", Kind::Button, &GroupBox12, {16, 146, 140, 25}, "Settings"};
     Control Button18{*this,       "Button18",          Kind::Button,
-                     &GroupBox12, {164, 152, 140, 25}, "The keyboard"};
+                     &GroupBox12, {164, 146, 140, 25}, "The keyboard"};
     Control Button19{*this,       "Button19",          Kind::Button,
-                     &GroupBox12, {312, 152, 140, 25}, "Fault statistics"};
-    Control Button20{*this, "Button20", Kind::Button, &GroupBox12, {460, 152, 140, 25}, "Pause"};
+                     &GroupBox12, {312, 146, 140, 25}, "Fault statistics"};
+    Control Button20{*this, "Button20", Kind::Button, &GroupBox12, {460, 146, 140, 25}, "Pause"};
     Control Button21{*this,       "Button21",          Kind::Button,
-                     &GroupBox12, {608, 152, 160, 25}, "Main-screen"};
+                     &GroupBox12, {608, 146, 160, 25}, "Main-screen"};
     Control GroupBox14{*this,   "GroupBox14",        Kind::GroupBox,
                        nullptr, {15, 222, 770, 270}, "Fault statistics"};
     Control Label49{*this, "Label49", Kind::Label, &GroupBox14, {20, 18, 200, 18}, "left hand:"};

@@ -64,11 +64,21 @@ public:
                         Buttons buttons) = 0;
 };
 
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const ScreenSize&) const = default;
+};
+
 class Screen {
 public:
     virtual ~Screen() = default;
+    // The room for the window's client area: the screen's free area (panels
+    // and docks left out) less the window frame and the menu bar.
     virtual int width() = 0;
     virtual int height() = 0;
+    // The whole screen, as its resolution is shown to the learner.
+    virtual ScreenSize resolution() = 0;
     virtual int pixelsPerInch() = 0;
 };
 

@@ -56,6 +56,14 @@ void writeCommon(JsonWriter& json, const form::Control& c) {
         .field("top", g.top)
         .field("width", g.width)
         .field("height", g.height);
+    json.key("parent");
+    if (c.parent() != nullptr) {
+        json.value(c.parent()->name());
+    } else {
+        json.null();
+    }
+    const form::Geometry inWindow = c.windowGeometry();
+    json.field("windowLeft", inWindow.left).field("windowTop", inWindow.top);
 }
 
 void writeKindSpecific(JsonWriter& json, const form::Control& c) {
@@ -96,6 +104,14 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
 }
 
 } // namespace
+
+void writeControlNames(JsonWriter& json, const form::Form& window) {
+    json.beginArray();
+    for (const form::Control* c : window.controls()) {
+        json.value(c->name());
+    }
+    json.endArray();
+}
 
 void writeControl(JsonWriter& json, const form::Control& control) {
     json.beginObject();

@@ -9,6 +9,9 @@ namespace driver {
 // further keys appear.
 void writeControl(JsonWriter& json, const form::Control& control);
 
+// The names of all controls, in the order the window holds them.
+void writeControlNames(JsonWriter& json, const form::Form& window);
+
 // The window itself: caption and size.
 void writeWindow(JsonWriter& json, const form::Form& window);
 

@@ -268,7 +268,7 @@ Driver::Command Driver::commandNamed(std::string_view name) {
         {"get", &Driver::get},           {"state", &Driver::state},
         {"messages", &Driver::messages}, {"sounds", &Driver::sounds},
         {"close", &Driver::close},       {"quit", &Driver::quit},
-        {"course", &Driver::course},
+        {"course", &Driver::course},     {"controls", &Driver::controls},
     };
     const auto it = kCommands.find(name);
     return it == kCommands.end() ? nullptr : it->second;
@@ -485,6 +485,13 @@ std::string Driver::course(std::string_view arguments) {
     requireNoArguments(arguments, "course");
     JsonWriter json;
     writeCourse(json);
+    return json.text();
+}
+
+std::string Driver::controls(std::string_view arguments) {
+    requireNoArguments(arguments, "controls");
+    JsonWriter json;
+    writeControlNames(json, program_.window());
     return json.text();
 }
 

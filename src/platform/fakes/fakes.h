@@ -89,6 +89,8 @@ public:
         : width_(width), height_(height), ppi_(ppi) {}
     int width() override { return width_; }
     int height() override { return height_; }
+    // A fake screen is all free room.
+    ScreenSize resolution() override { return {width_, height_}; }
     int pixelsPerInch() override { return ppi_; }
 
 private:

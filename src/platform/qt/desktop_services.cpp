@@ -5,8 +5,10 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 #include <system_error>
 
 namespace platform::qt {
@@ -15,20 +17,48 @@ namespace {
 // What a screen is taken to be when there is none to ask.
 constexpr QSize kFallbackScreen(800, 600);
 constexpr int kFallbackPixelsPerInch = 96;
+// The window manager draws the frame only once the window is mapped, so room
+// is kept for a generous one: a title bar and thin borders.
+constexpr QSize kFrameAllowance(8, 40);
 
-QSize primaryScreenSize() {
+QRect freeArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->size() : kFallbackScreen;
+    return screen != nullptr ? screen->availableGeometry() : QRect(QPoint(), kFallbackScreen);
+}
+
+int menuBarHeight() {
+    QMenuBar bar;
+    bar.addMenu(QStringLiteral("File"));
+    return bar.sizeHint().height();
+}
+
+QSize clientRoom() {
+    static const int menuBar = menuBarHeight();
+    const QSize room = freeArea().size() - kFrameAllowance - QSize(0, menuBar);
+    return room.expandedTo(QSize(1, 1));
 }
 
 } // namespace
 
 int QtScreen::width() {
-    return primaryScreenSize().width();
+    return clientRoom().width();
 }
 
 int QtScreen::height() {
-    return primaryScreenSize().height();
+    return clientRoom().height();
+}
+
+ScreenSize QtScreen::resolution() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen != nullptr ? screen->size() : kFallbackScreen;
+    return {size.width(), size.height()};
+}
+
+void centreOnScreen(QWidget& window) {
+    const QRect area = freeArea();
+    const QSize outer = window.sizeHint() + kFrameAllowance;
+    window.move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                area.top() + std::max(0, (area.height() - outer.height()) / 2));
 }
 
 int QtScreen::pixelsPerInch() {

@@ -2,6 +2,8 @@
 
 #include "platform/services.h"
 
+class QWidget;
+
 // The small services that each wrap one call of the desktop.
 namespace platform::qt {
 
@@ -9,8 +11,13 @@ class QtScreen : public Screen {
 public:
     int width() override;
     int height() override;
+    ScreenSize resolution() override;
     int pixelsPerInch() override;
 };
+
+// Places a top-level window, frame included, in the middle of the screen's
+// free area.
+void centreOnScreen(QWidget& window);
 
 class QtDisk : public Disk {
 public:
