@@ -1,3 +1,4 @@
+#include "form/contrast.h"
 #include "program_fixture.h"
 #include "statistics/fehlerstatistik.h"
 
@@ -32,7 +33,8 @@ TEST_F(FaultStatistics, PanelShowsEachFingerInItsColourDuringTheExercise) {
     EXPECT_EQ(f().GroupBox14.geometry().top, static_cast<int>(768 / 2.6));
     tick();
     EXPECT_EQ(f().GroupBox14.caption(), "Fault statistics lesson 1");
-    EXPECT_EQ(f().Label52.fontColor(), s().farbeRingfinger);
+    EXPECT_EQ(f().Label52.fontColor(), form::readableOn(s().farbeRingfinger, f().GroupBox14.color(),
+                                                        f().Label52.font().size));
     EXPECT_EQ(f().Label59.caption().rfind("Thumb: ", 0), 0U);
     int faults = 0;
     for (std::size_t k = 1; k <= 9; ++k) {

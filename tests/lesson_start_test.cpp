@@ -1,4 +1,5 @@
 #include "course/lektionskatalog.h"
+#include "form/contrast.h"
 #include "keyboard/zeichenfolge.h"
 #include "program_fixture.h"
 
@@ -7,6 +8,11 @@
 namespace {
 
 using LessonStart = ProgramTest;
+
+// A finger line of the note: the finger's hue, dark enough to read.
+form::Colour notizfarbe(const form::Tform1& f, form::Colour finger) {
+    return form::readableOn(finger, f.Panel66.color(), f.Label38.font().size);
+}
 
 class NarrowScreen : public ProgramTest {
 public:
@@ -51,7 +57,7 @@ TEST_F(LessonStart, LessonOneNoteFollowsTheLayoutFamilyAndFingerColours) {
     EXPECT_EQ(f().Label36.caption(), "a s d f j k l ; + space");
     EXPECT_EQ(f().Label45.caption(), ";: right small finger");
     EXPECT_EQ(f().Label45.fontColor(), form::rgb(9, 9, 9));
-    EXPECT_EQ(f().Label46.fontColor(), s().farbeDaumen);
+    EXPECT_EQ(f().Label46.fontColor(), notizfarbe(f(), s().farbeDaumen));
     EXPECT_TRUE(f().Label37.visible());
     EXPECT_TRUE(f().Bevel1.visible());
     EXPECT_EQ(f().Label47.fontColor(), form::rgb(255, 0, 0));
@@ -215,7 +221,7 @@ TEST_F(LessonStart, LessonTwoAfterLessonOneHidesTheIntroductoryLine) {
     EXPECT_EQ(f().Label36.caption(), "The letters g and h");
     EXPECT_EQ(f().Label38.caption(), "g: left forefinger");
     EXPECT_EQ(f().Label39.caption(), "h: right forefinger");
-    EXPECT_EQ(f().Label38.fontColor(), s().farbeZeigefinger);
+    EXPECT_EQ(f().Label38.fontColor(), notizfarbe(f(), s().farbeZeigefinger));
     EXPECT_EQ(f().Label47.caption(), "Advice: Try to write in a regular rhythm.");
     EXPECT_FALSE(f().Label48.visible());
     EXPECT_EQ(shownLines(f()), 6);

@@ -4,6 +4,7 @@
 #include "exercises/fingersaetze.h"
 #include "exercises/tippfehler.h"
 #include "exercises/wortuebung.h"
+#include "form/contrast.h"
 #include "keyboard/fingerfarbe.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/zeichenfolge.h"
@@ -185,7 +186,7 @@ void zeichenZeigen(Context& c) {
     auto& f = c.f;
     const std::uint8_t zeichen = erwartetesZeichen(s);
     if (const auto farbe = keyboard::fingerfarbe(s, zeichen)) {
-        f.Panel1.setFontColor(*farbe);
+        form::setReadableFontColor(f.Panel1, *farbe);
     }
     f.Panel1.setCaption(panelText(zeichen));
     if (s.anschlaegeBuchstaben == 0) {

@@ -1,6 +1,8 @@
 #include "keyboard/tastaturaktiviert.h"
 
+#include "form/contrast.h"
 #include "keyboard/fingerfarbe.h"
+#include "keyboard/tastaturfarben.h"
 #include "keyboard/tastenlicht.h"
 
 namespace keyboard {
@@ -39,13 +41,9 @@ void einstellungsvorschau(Context& c) {
     auto& f = c.f;
     const auto& s = c.s;
     if (const auto farbe = vorschaufarbe(s, s.zeichenfolge[s.zeichenindex % kZeichenAnzahl])) {
-        f.Panel1.setFontColor(*farbe);
+        form::setReadableFontColor(f.Panel1, *farbe);
     }
-    f.Label29.setFontColor(s.farbeKleinfinger);
-    f.Label30.setFontColor(s.farbeRingfinger);
-    f.Label31.setFontColor(s.farbeMittelfinger);
-    f.Label32.setFontColor(s.farbeZeigefinger);
-    f.Label33.setFontColor(s.farbeDaumen);
+    legendeFaerben(c);
     f.Panel1.setFontSize(s.schriftgroesseBuchstabe);
 }
 

@@ -1,5 +1,6 @@
 #include "keyboard/tastaturfarben.h"
 
+#include "form/contrast.h"
 #include "keyboard/zeichenfolge.h"
 
 namespace keyboard {
@@ -43,6 +44,16 @@ void tastaturfaerben(Context& c) {
         taste.panel.setColor(s.farblektion >= abLektion ? finger : form::colours::silver);
         taste.panel.setFontColor(schriftfarbe(s, finger));
     }
+}
+
+void legendeFaerben(Context& c) {
+    auto& f = c.f;
+    const auto& s = c.s;
+    form::setReadableFontColor(f.Label29, s.farbeKleinfinger);
+    form::setReadableFontColor(f.Label30, s.farbeRingfinger);
+    form::setReadableFontColor(f.Label31, s.farbeMittelfinger);
+    form::setReadableFontColor(f.Label32, s.farbeZeigefinger);
+    form::setReadableFontColor(f.Label33, s.farbeDaumen);
 }
 
 } // namespace keyboard

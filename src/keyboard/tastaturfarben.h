@@ -8,4 +8,8 @@ namespace keyboard {
 // finger colour, the others silver, and the captions in the chosen colour.
 void tastaturfaerben(Context& c);
 
+// The legend of the five finger colours, each name written in its colour (a
+// darker shade where the colour itself would not read).
+void legendeFaerben(Context& c);
+
 } // namespace keyboard

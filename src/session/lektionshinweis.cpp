@@ -1,5 +1,7 @@
 #include "session/lektionshinweis.h"
 
+#include "form/contrast.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -211,7 +213,12 @@ struct Platz {
 
 void setzen(Context& c, form::Control& label, const char* text, Farbe farbe, Platz platz) {
     label.setCaption(text);
-    label.setFontColor(farbwert(c.s, farbe));
+    const bool fingerfarbe = farbe != Farbe::Rot && farbe != Farbe::Schwarz;
+    if (fingerfarbe) {
+        form::setReadableFontColor(label, farbwert(c.s, farbe));
+    } else {
+        label.setFontColor(farbwert(c.s, farbe));
+    }
     label.setTop(static_cast<int>(c.s.bildschirmhoehe / platz.oben));
     label.setLeft(static_cast<int>(c.s.bildschirmbreite / platz.links));
     label.show();

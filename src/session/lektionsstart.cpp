@@ -2,6 +2,7 @@
 
 #include "course/lektionskatalog.h"
 #include "exercises/wortuebung.h"
+#include "keyboard/tastaturfarben.h"
 #include "session/lektionshinweis.h"
 #include "users/nullsetzen.h"
 
@@ -39,11 +40,7 @@ void bildschirmVorbereiten(Context& c) {
     f.Label36.setCaption("Study achievement 0.0 %");
     f.Label34.setCaption("Study achievement 0.0 %");
     s.farblektion = s.lektion;
-    f.Label29.setFontColor(s.farbeKleinfinger);
-    f.Label30.setFontColor(s.farbeRingfinger);
-    f.Label31.setFontColor(s.farbeMittelfinger);
-    f.Label32.setFontColor(s.farbeZeigefinger);
-    f.Label33.setFontColor(s.farbeDaumen);
+    keyboard::legendeFaerben(c);
     c.svc.random.randomize();
     f.Bevel1.setWidth(teil(s.bildschirmbreite, 2.22));
     f.ProgressBar1.setPosition(0);

@@ -1,5 +1,6 @@
 #include "statistics/fehlerstatistik.h"
 
+#include "form/contrast.h"
 #include "session/messung.h"
 
 #include <array>
@@ -69,7 +70,7 @@ void Fehlerstatistik(Context& c) {
         (f.*zeile.balken)
             .setPosition(static_cast<int>(messung::rundenGerade(s.fingerfehlerquoten[k])));
         auto& text = f.*zeile.text;
-        text.setFontColor(s.*zeile.farbe);
+        form::setReadableFontColor(text, s.*zeile.farbe);
         text.setCaption(zeile.wort + zahl(s.fingerfehler[k]) + " out of " +
                         zahl(s.fingeranschlaege[k]) + " incorrect (" +
                         messung::festkomma(s.fingerfehlerquoten[k], 5, 2) + " %)");
