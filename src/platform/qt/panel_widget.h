@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QString>
 
+class QPainter;
+
 namespace platform::qt {
 
 // A panel: its own background, a raised or lowered 3D bevel, and its caption
@@ -21,6 +23,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawInkCentred(QPainter& painter, const QRectF& room);
+
     QString caption_;
 };
 
