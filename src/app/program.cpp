@@ -11,6 +11,7 @@
 #include "exercises/uebungen.h"
 #include "exercises/wiederholung.h"
 #include "exercises/wortuebung.h"
+#include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturlayout.h"
 #include "keyboard/zeichenfolge.h"
@@ -166,6 +167,7 @@ void Program::wire() {
     f.Timer1.onTimer = [&c] { universaltimer(c); };
     f.ComboBox1.onKeyPress = [&c](std::uint8_t& taste) { editfeld(c, taste); };
     f.Timer2.onTimer = [&c] { Timer2Timer(c); };
+    f.Timer3.onTimer = [&c] { keyboard::Timer3Timer(c); };
 
     on({&f.BitBtn2, &f.Start9, &f.start2, &f.StartLektion}, c, Startvorbereiten);
     on(f.BitBtn3, c, Start);

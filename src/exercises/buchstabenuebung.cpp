@@ -5,6 +5,7 @@
 #include "exercises/tippfehler.h"
 #include "exercises/wortuebung.h"
 #include "form/contrast.h"
+#include "keyboard/fehltaste.h"
 #include "keyboard/fingerfarbe.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/zeichenfolge.h"
@@ -49,7 +50,7 @@ void ersterAnschlag(Context& c) {
     f.Label28.hide();
 }
 
-void fehlerBewerten(Context& c) {
+void fehlerBewerten(Context& c, std::uint8_t getippt) {
     auto& s = c.s;
     s.tippfehler = true;
     const std::uint8_t erwartet = erwartetesZeichen(s);
@@ -65,6 +66,7 @@ void fehlerBewerten(Context& c) {
         s.letzterfehler = true;
     }
     exercises::fehlertonSpielen(c);
+    keyboard::fehltasteZeigen(c, getippt);
 }
 
 void urteil(Context& c) {
@@ -232,7 +234,7 @@ void Buchstabenuebung(Context& c, std::uint8_t zeichen) {
     f.Panel1.setFontSize(static_cast<int>(s.schriftgroesseBuchstabe / dpiFaktor(c)));
 
     if (!erster && zeichen != erwartetesZeichen(s)) {
-        fehlerBewerten(c);
+        fehlerBewerten(c, zeichen);
     } else {
         s.letzterfehler = false;
     }

@@ -7,6 +7,7 @@
 #include "exercises/tippfehler.h"
 #include "exercises/uebungen.h"
 #include "exercises/zeilenziehung.h"
+#include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "session/lektionsstart.h"
 #include "session/messung.h"
@@ -37,6 +38,7 @@ std::uint8_t zeichenAn(const Sitzungszustand& s, int position) {
 
 void startaufforderung(Context& c) {
     c.s.wortzeichenposition = 1;
+    c.f.Edit2.setDoneLength(0);
     const std::string lektion = std::to_string(c.s.lektion);
     if (c.s.zeittest) {
         c.f.Edit2.setText(" S T A R T examination (" + c.f.Edit6.text() + ") lesson " + lektion +
@@ -72,7 +74,7 @@ void fingerZaehlen(Sitzungszustand& s, std::uint8_t zeichen, bool fehler) {
     }
 }
 
-void fehlerBewerten(Context& c, std::uint8_t erwartet) {
+void fehlerBewerten(Context& c, std::uint8_t erwartet, std::uint8_t getippt) {
     auto& s = c.s;
     if (!s.korrekturerzwingen) {
         fingerZaehlen(s, erwartet, true);
@@ -88,6 +90,7 @@ void fehlerBewerten(Context& c, std::uint8_t erwartet) {
         s.letzterfehler = true;
     }
     exercises::fehlertonSpielen(c);
+    keyboard::fehltasteZeigen(c, getippt);
     s.tippfehler = true;
 }
 
@@ -229,6 +232,11 @@ void zeileZeigen(Context& c) {
     }
 }
 
+// What the learner has typed of the line looks done; the rest still to type.
+void getipptesZeigen(Context& c) {
+    c.f.Edit2.setDoneLength(std::max(c.s.wortzeichenposition - 1, 0));
+}
+
 void zahlenZeigen(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
@@ -335,7 +343,7 @@ void Wortuebung(Context& c, std::uint8_t zeichen) {
     }
     const std::uint8_t erwartet = zeichenAn(s, s.wortzeichenposition);
     if (beurteilt && zeichen != erwartet) {
-        fehlerBewerten(c, erwartet);
+        fehlerBewerten(c, erwartet, zeichen);
     } else if (beurteilt) {
         s.letzterfehler = false;
     }
@@ -360,6 +368,7 @@ void Wortuebung(Context& c, std::uint8_t zeichen) {
         return;
     }
     zeileZeigen(c);
+    getipptesZeigen(c);
     zahlenZeigen(c);
     tastaturZeigen(c);
 }

@@ -158,6 +158,9 @@ public:
     void setSelStart(int value) { assign(selStart_, value); }
     int selLength() const { return selLength_; }
     void setSelLength(int value) { assign(selLength_, value); }
+    // An edit line's first characters shown as done, as the typed part of a line.
+    int doneLength() const { return doneLength_; }
+    void setDoneLength(int value) { assign(doneLength_, value); }
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool value) { assign(readOnly_, value); }
     int maxLength() const { return maxLength_; }
@@ -224,6 +227,7 @@ private:
     std::vector<RichParagraph> richText_;
     int selStart_ = 0;
     int selLength_ = 0;
+    int doneLength_ = 0;
     bool readOnly_ = false;
     int maxLength_ = 0;
     std::vector<std::vector<std::string>> cells_;

@@ -97,6 +97,8 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     Timer1.setEnabled(true);
     Timer2.setInterval(60000);
     Timer2.setEnabled(false);
+    Timer3.setInterval(250); // how long a wrong key stays lit
+    Timer3.setEnabled(false);
 }
 
 } // namespace form

@@ -405,6 +405,7 @@ public:
     Control Pause1{*this, "Pause1", Kind::MenuItem, &PopupMenu5, {0, 0, 0, 0}, "Pause!"};
     Control Timer1{*this, "Timer1", Kind::Timer, nullptr, {0, 0, 0, 0}};
     Control Timer2{*this, "Timer2", Kind::Timer, nullptr, {0, 0, 0, 0}};
+    Control Timer3{*this, "Timer3", Kind::Timer, nullptr, {0, 0, 0, 0}};
 };
 
 } // namespace form

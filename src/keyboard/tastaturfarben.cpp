@@ -39,6 +39,9 @@ void tastaturfaerben(Context& c) {
     const bool amerikanisch = s.tastaturcode == USA;
     for (form::Taste& taste : c.f.tastatur.tasten()) {
         const auto& e = taste.entwurf;
+        if (e.panel == s.fehltaste) {
+            continue; // lit red for a moment; Timer3 gives its colour back
+        }
         const auto abLektion = amerikanisch ? e.abLektionUSA : e.abLektion;
         const form::Colour finger = farbeDesFingers(s, e.fingernummer);
         taste.panel.setColor(s.farblektion >= abLektion ? finger : form::colours::silver);

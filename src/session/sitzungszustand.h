@@ -134,6 +134,8 @@ struct Sitzungszustand {
     // The word line shown before; one byte cannot hold line numbers above
     // 255, so the word exercise keeps its own.
     std::uint16_t vorherigewortzeile = 0;
+    // The key panel lit red for a moment after a wrong key; 0 when none is.
+    std::uint8_t fehltaste = 0;
     std::string benutzername;
     std::uint16_t nutzungen = 0;
     std::array<double, 10> fingerfehlerquoten{}; // 1..9

@@ -85,6 +85,9 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
     if (isAnyOf(kind, {Kind::Edit, Kind::Memo})) {
         json.field("selStart", c.selStart()).field("selLength", c.selLength());
     }
+    if (kind == Kind::Edit) {
+        json.field("doneLength", c.doneLength());
+    }
     if (isAnyOf(kind, {Kind::Edit, Kind::Memo, Kind::ComboBox})) {
         json.field("readOnly", c.readOnly()).field("maxLength", c.maxLength());
     }

@@ -174,6 +174,7 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "ziehversuche", s.ziehversuche);
     put(json, "lernfortschrittangezeigt", s.lernfortschrittangezeigt);
     put(json, "vorherigewortzeile", s.vorherigewortzeile);
+    put(json, "fehltaste", s.fehltaste);
     put(json, "benutzername", s.benutzername);
     put(json, "nutzungen", s.nutzungen);
     put(json, "fingerfehlerquoten", s.fingerfehlerquoten);

@@ -26,6 +26,7 @@ struct ShownValues {
     std::optional<form::BevelStyle> bevel;
     std::optional<std::vector<std::string>> items;
     std::optional<std::pair<int, int>> selection;
+    std::optional<int> doneLength;
     std::optional<bool> readOnly;
     std::optional<int> maxLength;
     std::optional<std::string> picture;

@@ -8,7 +8,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -144,6 +146,23 @@ void selectInLine(QLineEdit& edit, int start, int length) {
     }
 }
 
+// A line edit has no formats of its own; an input-method event with no text
+// carries them, and a read-only edit takes one only while it is writable.
+void showDone(QLineEdit& edit, int length) {
+    QList<QInputMethodEvent::Attribute> formats;
+    if (length > 0) {
+        QTextCharFormat done;
+        done.setForeground(edit.palette().color(QPalette::Disabled, QPalette::Text));
+        formats << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat,
+                                                -edit.cursorPosition(), length, done);
+    }
+    QInputMethodEvent event(QString(), formats);
+    const bool readOnly = edit.isReadOnly();
+    edit.setReadOnly(false);
+    QCoreApplication::sendEvent(&edit, &event);
+    edit.setReadOnly(readOnly);
+}
+
 void writeLineEdit(QLineEdit& edit, const Control& c, ShownValues& shown) {
     if (takeChange(shown.readOnly, c.readOnly())) {
         edit.setReadOnly(c.readOnly());
@@ -159,6 +178,9 @@ void writeLineEdit(QLineEdit& edit, const Control& c, ShownValues& shown) {
     // Writing the text moves the cursor, so the model's selection goes back on.
     if (takeChange(shown.selection, std::pair(c.selStart(), c.selLength())) || textWritten) {
         selectInLine(edit, c.selStart(), c.selLength());
+    }
+    if (takeChange(shown.doneLength, c.doneLength()) || textWritten) {
+        showDone(edit, c.doneLength());
     }
 }
 
