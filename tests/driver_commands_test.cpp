@@ -329,10 +329,10 @@ TEST_F(DriverCommands, FileDialogAnswersAreTakenInOrderAndACancelStopsEitherKind
     ASSERT_EQ(lines.size(), 1U);
     EXPECT_TRUE(contains(lines[0], "dialog open wants a path"));
     auto& files = services().files;
-    EXPECT_EQ(files.save(directory_, "*.txt"), std::nullopt);
-    EXPECT_EQ(files.save(directory_, "*.txt"), std::filesystem::path("/tmp/b.txt"));
-    EXPECT_EQ(files.open(directory_, "*.txt"), directory_ / "Texts/a.txt");
-    EXPECT_EQ(files.open(directory_, "*.txt"), std::nullopt);
+    EXPECT_EQ(files.save(directory_.path(), "*.txt"), std::nullopt);
+    EXPECT_EQ(files.save(directory_.path(), "*.txt"), std::filesystem::path("/tmp/b.txt"));
+    EXPECT_EQ(files.open(directory_.path(), "*.txt"), directory_ / "Texts/a.txt");
+    EXPECT_EQ(files.open(directory_.path(), "*.txt"), std::nullopt);
 }
 
 TEST_F(DriverCommands, FontAndColourDialogAnswersAreQueued) {

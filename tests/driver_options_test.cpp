@@ -1,5 +1,6 @@
 #include "driver/dialog_arguments.h"
 #include "driver/options.h"
+#include "temporary_directory.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -21,14 +22,14 @@ TEST(DriverOptions, DefaultsToTheCurrentDirectoryAndAnOrdinaryScreen) {
 }
 
 TEST(DriverOptions, ReadsScreenResolutionAndSeed) {
+    const TemporaryDirectory directory;
     const auto options = parseOptions({"--screen", "1280x1024", "--ppi", "120", "--seed", "42",
-                                       "--dir", std::filesystem::temp_directory_path().string()});
+                                       "--dir", directory.path().string()});
     EXPECT_EQ(options.screenWidth, 1280);
     EXPECT_EQ(options.screenHeight, 1024);
     EXPECT_EQ(options.pixelsPerInch, 120);
     EXPECT_EQ(options.seed, 42U);
-    EXPECT_EQ(options.directory,
-              std::filesystem::canonical(std::filesystem::temp_directory_path()));
+    EXPECT_EQ(options.directory, std::filesystem::canonical(directory.path()));
 }
 
 TEST(DriverOptions, ClockGetsItsWeekdayCountedFromSunday) {

@@ -1,10 +1,9 @@
 #include "driver/driver.h"
+#include "temporary_directory.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -15,13 +14,11 @@ bool contains(const std::string& text, const std::string& part) {
 
 // The first steps of a learner, replayed as a script against the real handlers.
 TEST(DriverSession, StartShowsTheLessonNoteAndTheFirstKeyCountsAsAKeystroke) {
-    const auto directory = std::filesystem::temp_directory_path() /
-                           ("clavora-driver-session-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
+    const TemporaryDirectory directory;
     std::vector<std::string> lines;
     {
         driver::Options options;
-        options.directory = directory;
+        options.directory = directory.path();
         driver::Driver driver(options);
         std::istringstream in("focus ComboBox1\n"
                               "type anna\n"
@@ -40,7 +37,6 @@ TEST(DriverSession, StartShowsTheLessonNoteAndTheFirstKeyCountsAsAKeystroke) {
             lines.push_back(line);
         }
     }
-    std::filesystem::remove_all(directory);
 
     ASSERT_EQ(lines.size(), 4U);
     EXPECT_TRUE(contains(lines[0], R"("showing":true)")) << lines[0];
@@ -61,11 +57,9 @@ void typeExpected(driver::Driver& d) {
 }
 
 TEST(DriverSession, ALearnerCompletesTheLetterExerciseOfLessonOne) {
-    const auto directory = std::filesystem::temp_directory_path() /
-                           ("clavora-driver-lesson-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
+    const TemporaryDirectory directory;
     driver::Options options;
-    options.directory = directory;
+    options.directory = directory.path();
     driver::Driver d(options);
     d.execute("focus ComboBox1");
     d.execute("type anna");
@@ -86,12 +80,12 @@ TEST(DriverSession, ALearnerCompletesTheLetterExerciseOfLessonOne) {
     EXPECT_TRUE(contains(d.execute("get GroupBox12"), "\"showing\":true"));
     EXPECT_TRUE(contains(d.execute("state"), "\"lektionsteil\":1"));
     EXPECT_TRUE(contains(d.execute("sounds"), "\"file\":\"Approval2.wav\""));
-    std::filesystem::remove_all(directory);
 }
 
 TEST(DriverSession, CourseListsTheCatalogueAndEveryWordLine) {
+    const TemporaryDirectory directory;
     driver::Options options;
-    options.directory = std::filesystem::temp_directory_path();
+    options.directory = directory.path();
     driver::Driver d(options);
     const std::string course = d.execute("course");
     EXPECT_TRUE(

@@ -1,12 +1,11 @@
 #include "driver/driver.h"
 #include "driver/json_writer.h"
 #include "driver/state_json.h"
+#include "temporary_directory.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -207,20 +206,15 @@ TEST(StateJson, TextsAndNumbersKeepTheirValues) {
 }
 
 TEST(StateJson, TheStateCommandPrintsTheProgramsRecordOnOneLine) {
-    const auto directory = std::filesystem::temp_directory_path() /
-                           ("clavora-driver-state-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
-    {
-        driver::Options options;
-        options.directory = directory;
-        driver::Driver driver(options);
-        driver.program().state().nutzungen = 4321;
-        const std::string answer = driver.execute("state");
-        EXPECT_EQ(answer.find('\n'), std::string::npos);
-        EXPECT_TRUE(contains(answer, R"("nutzungen":4321,)"));
-        EXPECT_TRUE(contains(driver.execute("state now"), "state takes no arguments"));
-    }
-    std::filesystem::remove_all(directory);
+    const TemporaryDirectory directory;
+    driver::Options options;
+    options.directory = directory.path();
+    driver::Driver driver(options);
+    driver.program().state().nutzungen = 4321;
+    const std::string answer = driver.execute("state");
+    EXPECT_EQ(answer.find('\n'), std::string::npos);
+    EXPECT_TRUE(contains(answer, R"("nutzungen":4321,)"));
+    EXPECT_TRUE(contains(driver.execute("state now"), "state takes no arguments"));
 }
 
 } // namespace

@@ -132,10 +132,8 @@ TEST_F(WideScreen, WideScreenScalesTheWindowAndTheFontsByPixelDensity) {
 
 TEST(StartUp, BeforeSignInTheUkLayoutShowsAndOnlyTheNameBoxIsOpen) {
     platform::fakes::FakePlatform platform;
-    const auto directory =
-        std::filesystem::temp_directory_path() / ("clavora-start-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
-    Program program(platform.services, directory);
+    const TemporaryDirectory directory;
+    Program program(platform.services, directory.path());
     program.init();
     const auto& s = program.state();
     auto& f = program.window();
@@ -159,7 +157,6 @@ TEST(StartUp, BeforeSignInTheUkLayoutShowsAndOnlyTheNameBoxIsOpen) {
     EXPECT_EQ(f.Timer1.interval(), 250);
     EXPECT_FALSE(f.Timer2.enabled());
     EXPECT_TRUE(platform.messages.shown().empty()) << "a missing user file is no error";
-    std::filesystem::remove_all(directory);
 }
 
 TEST(CharacterSequence, EveryLayoutSwitchWritesExactlyItsColumn) {
@@ -183,7 +180,8 @@ TEST(CharacterSequence, EveryLayoutSwitchWritesExactlyItsColumn) {
 TEST(FreeSpace, TooLittleDiskSpaceIsReportedOnceAndStartUpGoesOn) {
     platform::fakes::FakePlatform platform;
     platform.disk.free = 2047;
-    Program program(platform.services, std::filesystem::temp_directory_path());
+    const TemporaryDirectory directory;
+    Program program(platform.services, directory.path());
     program.init();
     const auto boxes = platform.messages.take();
     ASSERT_EQ(boxes.size(), 1U);

@@ -91,6 +91,24 @@ TEST_F(MainWindow, WritingRulesShowTheDocumentWithItsFormatting) {
     EXPECT_TRUE(heading.front().bold);
 }
 
+TEST_F(MainWindow, EmptyWritingRulesShowAnEmptyBoxAndAFolderIsReported) {
+    directory_.write("Writing_rules.rtf", "");
+    click(f().Button25);
+    EXPECT_TRUE(platform_.messages.take().empty()) << "an empty document is no error";
+    EXPECT_TRUE(f().GroupBox19.showing());
+    EXPECT_TRUE(f().RichEdit2.richText().empty());
+
+    std::filesystem::remove(directory_ / "Writing_rules.rtf");
+    std::filesystem::create_directory(directory_ / "Writing_rules.rtf");
+    f().GroupBox19.hide();
+    click(f().Button25);
+    const auto boxes = platform_.messages.take();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].text.substr(0, boxes[0].text.find('\r')), "Is a directory");
+    EXPECT_EQ(boxes[0].icon, platform::Icon::Error);
+    EXPECT_FALSE(f().GroupBox19.visible());
+}
+
 TEST_F(MainWindow, AboutBoxPausesARunningExerciseWhileItIsOpen) {
     startLetterExercise();
     key('a');

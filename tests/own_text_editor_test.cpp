@@ -9,8 +9,7 @@ class OwnTextEditor : public ProgramTest {
 public:
     std::filesystem::path texts() { return directory_ / "Texts"; }
     void writeFile(const std::string& name, const std::string& content) {
-        std::filesystem::create_directories(texts());
-        std::ofstream(texts() / name, std::ios::binary) << content;
+        directory_.write(std::filesystem::path("Texts") / name, content);
     }
     std::string readFile(const std::filesystem::path& path) {
         std::ifstream in(path, std::ios::binary);

@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "platform/fakes/fakes.h"
+#include "temporary_directory.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -11,18 +12,9 @@
 class ProgramTest : public ::testing::Test {
 public:
     explicit ProgramTest(platform::fakes::FakeScreen screen = {1024, 768, 96})
-        : platform_(7, screen),
-          directory_(std::filesystem::temp_directory_path() /
-                     ("clavora-test-" + std::to_string(::getpid()) + "-" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          program_(platform_.services, prepareDirectory(directory_)) {
+        : platform_(7, screen), program_(platform_.services, directory_.path()) {
         program_.init();
         signIn("tester");
-    }
-
-    ~ProgramTest() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
     }
 
     Sitzungszustand& s() { return program_.state(); }
@@ -65,12 +57,6 @@ public:
     }
 
     platform::fakes::FakePlatform platform_;
-    std::filesystem::path directory_;
+    TemporaryDirectory directory_;
     Program program_;
-
-private:
-    static std::filesystem::path prepareDirectory(const std::filesystem::path& dir) {
-        std::filesystem::create_directories(dir);
-        return dir;
-    }
 };

@@ -1,31 +1,20 @@
 #include "app/program.h"
 #include "platform/fakes/fakes.h"
+#include "temporary_directory.h"
 #include "users/benutzerdatei.h"
 #include "users/benutzersatz.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
 // A program started in its own directory, not yet signed in.
 class SignIn : public ::testing::Test {
 public:
-    SignIn()
-        : directory_(std::filesystem::temp_directory_path() /
-                     ("clavora-signin-" + std::to_string(::getpid()) + "-" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
-        std::filesystem::create_directories(directory_);
-    }
-    ~SignIn() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-
     Program& start() {
-        program_ = std::make_unique<Program>(platform_.services, directory_);
+        program_ = std::make_unique<Program>(platform_.services, directory_.path());
         program_->init();
         return *program_;
     }
@@ -53,7 +42,7 @@ public:
     }
 
     platform::fakes::FakePlatform platform_;
-    std::filesystem::path directory_;
+    TemporaryDirectory directory_;
     std::unique_ptr<Program> program_;
 };
 

@@ -1,4 +1,5 @@
 #include "../tools/soundgen/synth.h"
+#include "temporary_directory.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -72,10 +73,8 @@ Bytes committed(const std::string& fileName) {
 // Runs the whole generator, so a change to the recipe without regenerating the files, or a
 // hand-edited file, fails here.
 TEST(SoundFiles, CommittedAssetsAreExactlyWhatTheGeneratorWrites) {
-    const auto folder = std::filesystem::temp_directory_path() / "clavora-soundgen-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    ASSERT_FALSE(soundgen::writeAll(folder).has_value());
+    const TemporaryDirectory folder;
+    ASSERT_FALSE(soundgen::writeAll(folder.path()).has_value());
     for (const Expected& expected : expectedSounds) {
         SCOPED_TRACE(expected.fileName);
         const Bytes onDisk = committed(expected.fileName);
@@ -83,7 +82,6 @@ TEST(SoundFiles, CommittedAssetsAreExactlyWhatTheGeneratorWrites) {
         EXPECT_TRUE(readFile(folder / expected.fileName) == onDisk)
             << "regenerate with: clavora-soundgen assets";
     }
-    std::filesystem::remove_all(folder);
 }
 
 TEST(SoundFiles, HaveACanonicalMonoPcmHeader) {
@@ -155,8 +153,8 @@ TEST(Synthesis, ScalesTheLoudestSampleToTheRequestedPeak) {
 }
 
 TEST(SoundWriting, ReportsTheFileItCouldNotWrite) {
-    const auto folder = std::filesystem::temp_directory_path() / "clavora-soundgen-missing";
-    std::filesystem::remove_all(folder);
+    const TemporaryDirectory parent;
+    const auto folder = parent / "missing";
     const auto failed = soundgen::writeAll(folder);
     ASSERT_TRUE(failed.has_value());
     EXPECT_EQ(failed->string(), (folder / "Error.wav").string());

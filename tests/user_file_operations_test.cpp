@@ -1,3 +1,4 @@
+#include "temporary_directory.h"
 #include "users/benutzerdatei.h"
 #include "users/file_handle.h"
 
@@ -71,20 +72,10 @@ Satz fixture(const char* name) {
 
 class UserFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() /
-                 ("clavora-users-" + std::to_string(::getpid()) + "-" + test->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        datei = users::benutzerdatei(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     fs::path backup() const { return folder / "user30.dat.bak"; }
 
-    fs::path folder;
-    fs::path datei;
+    TemporaryDirectory folder;
+    fs::path datei = users::benutzerdatei(folder.path());
 };
 
 TEST_F(UserFile, ListsEveryNameInFileOrderAndCountsThem) {

@@ -1,11 +1,8 @@
 #include "app/schreibregeln.h"
 
+#include "files/read_file.h"
 #include "text/cp1252.h"
 #include "text/rtf_reader.h"
-
-#include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -39,23 +36,16 @@ void schreibregeln(Context& c) {
     const auto h = c.s.bildschirmhoehe;
     f.RichEdit2.setRichText({});
     const auto datei = std::filesystem::path(c.s.programmverzeichnis) / "Writing_rules.rtf";
-    std::error_code fehler;
-    const auto groesse = std::filesystem::file_size(datei, fehler);
-    if (fehler) {
-        fehlerMelden(c, datei, fehler.message());
-        return;
-    }
-    if (groesse > kGroessteDatei) {
+    const auto gelesen = files::readFile(datei, kGroessteDatei);
+    if (gelesen.failure == files::ReadFailure::TooLarge) {
         fehlerMelden(c, datei, "The file is too large to be shown.");
         return;
     }
-    std::ifstream ein(datei, std::ios::binary);
-    std::ostringstream inhalt;
-    if (!(inhalt << ein.rdbuf())) {
-        fehlerMelden(c, datei, std::strerror(errno));
+    if (!gelesen.ok()) {
+        fehlerMelden(c, datei, gelesen.error);
         return;
     }
-    f.RichEdit2.setRichText(absaetze(text::readRtf(inhalt.str())));
+    f.RichEdit2.setRichText(absaetze(text::readRtf(gelesen.bytes)));
     f.GroupBox19.setTop(static_cast<int>(h / 5.46));
     f.GroupBox19.setHeight(static_cast<int>(h / 1.41));
     f.RichEdit2.setHeight(static_cast<int>(h / 1.55));

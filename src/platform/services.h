@@ -2,6 +2,7 @@
 
 #include "form/control.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -26,6 +27,14 @@ struct Date {
     int day = 0;
     int weekday = 1; // 1 = Sunday
 };
+
+// A calendar day with the weekday it falls on.
+inline Date dateOf(std::chrono::year_month_day day) {
+    const std::chrono::weekday weekday{std::chrono::sys_days{day}};
+    return {static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
+            static_cast<int>(static_cast<unsigned>(day.day())),
+            static_cast<int>(weekday.c_encoding()) + 1};
+}
 
 class Clock {
 public:

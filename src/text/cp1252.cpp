@@ -1,5 +1,7 @@
 #include "text/cp1252.h"
 
+#include "text/utf8.h"
+
 #include <array>
 
 namespace text {
@@ -22,35 +24,6 @@ void appendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
-}
-
-// Decodes one UTF-8 sequence at pos; malformed input yields U+FFFD and one byte.
-char32_t decodeUtf8(std::string_view s, std::size_t& pos) {
-    const auto lead = static_cast<std::uint8_t>(s[pos++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return 0xFFFD;
-    }
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size() || (static_cast<std::uint8_t>(s[pos]) & 0xC0) != 0x80) {
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (static_cast<std::uint8_t>(s[pos++]) & 0x3F);
-    }
-    return cp;
 }
 
 } // namespace
@@ -90,10 +63,15 @@ std::string toUtf8(std::string_view cp1252) {
 std::string fromUtf8(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const auto byte = fromUnicode(decodeUtf8(utf8, pos));
-        out += static_cast<char>(byte.value_or('?'));
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto sequence = decodeUtf8(utf8, pos);
+        if (!sequence) {
+            out += '?';
+            ++pos;
+            continue;
+        }
+        out += static_cast<char>(fromUnicode(sequence->codePoint).value_or('?'));
+        pos += sequence->length;
     }
     return out;
 }

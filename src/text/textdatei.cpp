@@ -1,5 +1,7 @@
 #include "text/textdatei.h"
 
+#include "files/read_file.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -29,28 +31,17 @@ std::vector<std::string> zeilenAus(const std::string& inhalt) {
 } // namespace
 
 Leseergebnis textLesen(const std::filesystem::path& datei) {
-    std::error_code fehler;
-    const auto groesse = std::filesystem::file_size(datei, fehler);
-    if (fehler) {
-        return {std::nullopt, fehler.message()};
-    }
-    if (groesse > kGroessterText) {
+    const auto gelesen = files::readFile(datei, kGroessterText);
+    if (gelesen.failure == files::ReadFailure::TooLarge) {
         return {std::nullopt, "The file is too large for a practice text."};
     }
-    std::ifstream ein(datei, std::ios::binary);
-    std::ostringstream puffer;
-    if (!ein) {
-        return {std::nullopt, std::strerror(errno)};
+    if (!gelesen.ok()) {
+        return {std::nullopt, gelesen.error};
     }
-    // An empty file inserts nothing, which a stream reports as a failure.
-    if (groesse > 0 && !(puffer << ein.rdbuf())) {
-        return {std::nullopt, std::strerror(errno)};
-    }
-    const std::string inhalt = puffer.str();
-    if (inhalt.find('\0') != std::string::npos) {
+    if (gelesen.bytes.find('\0') != std::string::npos) {
         return {std::nullopt, "The file is no text file."};
     }
-    return {Textinhalt{zeilenAus(inhalt)}, {}};
+    return {Textinhalt{zeilenAus(gelesen.bytes)}, {}};
 }
 
 std::string textSchreiben(const std::filesystem::path& datei,

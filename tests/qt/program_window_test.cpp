@@ -2,6 +2,7 @@
 #include "platform/fakes/fakes.h"
 #include "platform/qt/binder.h"
 #include "qt_test_support.h"
+#include "temporary_directory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
 
 using namespace qt_test;
 
@@ -21,8 +21,7 @@ namespace {
 class ProgramWindow : public testing::Test {
 protected:
     ProgramWindow() {
-        std::filesystem::create_directories(directory);
-        program = std::make_unique<Program>(platform.services, directory);
+        program = std::make_unique<Program>(platform.services, directory.path());
         program->init();
         binder = std::make_unique<platform::qt::Binder>(program->window());
         binder->window().show();
@@ -30,14 +29,11 @@ protected:
     ~ProgramWindow() override {
         binder.reset();
         program.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(directory, ignored);
     }
 
     QString labelText(const form::Control& c) { return widgetOf<QLabel>(*binder, c).text(); }
 
-    std::filesystem::path directory = std::filesystem::temp_directory_path() /
-                                      ("clavora-qt-" + std::to_string(std::random_device{}()));
+    TemporaryDirectory directory;
     platform::fakes::FakePlatform platform{1, platform::fakes::FakeScreen(1024, 768)};
     std::unique_ptr<Program> program;
     std::unique_ptr<platform::qt::Binder> binder;
@@ -58,8 +54,8 @@ TEST_F(ProgramWindow, SignInThenTheFirstKeyOfTheLetterExerciseCountsOneKeystroke
     EXPECT_FALSE(widgetOf<QPushButton>(*binder, form.BitBtn2).isEnabled());
     auto& nameBox = widgetOf<QComboBox>(*binder, form.ComboBox1);
     nameBox.setFocus();
-    typeText(*nameBox.lineEdit(), "anna");
-    pressKey(*nameBox.lineEdit(), Qt::Key_Return, "\r");
+    QTest::keyClicks(nameBox.lineEdit(), "anna");
+    QTest::keyClick(nameBox.lineEdit(), Qt::Key_Return);
     EXPECT_EQ(program->state().benutzername, "ANNA");
     EXPECT_TRUE(std::filesystem::exists(directory / "user30.dat"));
     EXPECT_TRUE(widgetOf<QPushButton>(*binder, form.BitBtn2).isEnabled());
@@ -68,7 +64,7 @@ TEST_F(ProgramWindow, SignInThenTheFirstKeyOfTheLetterExerciseCountsOneKeystroke
     widgetOf<QPushButton>(*binder, form.BitBtn2).click();
     widgetOf<QPushButton>(*binder, form.BitBtn3).click();
 
-    pressKey(binder->window(), Qt::Key_F, "f");
+    QTest::keyClick(&binder->window(), Qt::Key_F);
 
     EXPECT_EQ(labelText(form.Label24), "Keystrokes: 1");
 }

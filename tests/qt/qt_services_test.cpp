@@ -1,46 +1,30 @@
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
+#include "temporary_directory.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <random>
 #include <set>
 
 using namespace platform::qt;
 
 namespace {
 
-class TemporaryFolder {
-public:
-    TemporaryFolder() { std::filesystem::create_directories(path); }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::filesystem::path file(const std::string& name, const std::string& bytes) const {
-        std::ofstream(path / name, std::ios::binary) << bytes;
-        return path / name;
-    }
-
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("clavora-services-" + std::to_string(std::random_device{}()));
-};
-
 TEST(QtSound, OnlyFilesWithAWaveHeaderArePlayed) {
-    const TemporaryFolder folder;
-    EXPECT_TRUE(hasWaveHeader(folder.file("good.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16))));
-    EXPECT_FALSE(hasWaveHeader(folder.file("riff.wav", "RIFF\x24\0\0\0AVI LIST")));
-    EXPECT_FALSE(hasWaveHeader(folder.file("short.wav", "RIFF")));
-    EXPECT_FALSE(hasWaveHeader(folder.path / "missing.wav"));
+    const TemporaryDirectory folder;
+    EXPECT_TRUE(hasWaveHeader(folder.write("good.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16))));
+    EXPECT_FALSE(
+        hasWaveHeader(folder.write("riff.wav", std::string("RIFF\x24\0\0\0AVI LIST", 16))));
+    EXPECT_FALSE(hasWaveHeader(folder.write("short.wav", "RIFF")));
+    EXPECT_FALSE(hasWaveHeader(folder / "missing.wav"));
 
     QtSound sound;
-    EXPECT_FALSE(sound.play(folder.file("text.wav", "not a sound at all"), true));
-    EXPECT_FALSE(sound.play(folder.path / "missing.wav", false));
+    EXPECT_FALSE(sound.play(folder.write("text.wav", "not a sound at all"), true));
+    EXPECT_FALSE(sound.play(folder / "missing.wav", false));
 }
 
 TEST(QtClock, WeekdayCountsFromSunday) {
@@ -67,7 +51,8 @@ TEST(QtRandom, DrawsEveryValueBelowTheBoundAndNoOther) {
 
 TEST(QtDisk, UnknownPlacesHaveNoFreeSpace) {
     QtDisk disk;
-    EXPECT_GT(disk.freeBytes(std::filesystem::temp_directory_path()), 0U);
+    const TemporaryDirectory place;
+    EXPECT_GT(disk.freeBytes(place.path()), 0U);
     EXPECT_EQ(disk.freeBytes("/no/such/place/at/all"), 0U);
 }
 

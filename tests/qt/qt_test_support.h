@@ -2,58 +2,23 @@
 
 #include "platform/qt/binder.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
+#include <stdexcept>
 
-// Input as the window system delivers it, sent straight to one widget.
 namespace qt_test {
 
-inline void pressKey(QWidget& receiver, int key, const QString& text = {},
-                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(&receiver, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(&receiver, &release);
-}
-
-// Types letters (and other characters, as keys Qt has no name for).
-inline void typeText(QWidget& receiver, const QString& text) {
-    for (const QChar c : text) {
-        const bool letter = c.toUpper() >= u'A' && c.toUpper() <= u'Z';
-        pressKey(receiver, letter ? Qt::Key_A + (c.toUpper().unicode() - u'A') : Qt::Key_unknown,
-                 QString(c));
-    }
-}
-
-inline void mouse(QWidget& receiver, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton) {
-    const QPointF at(2, 2);
-    QMouseEvent event(type, at, receiver.mapToGlobal(at), button, button, Qt::NoModifier);
-    QApplication::sendEvent(&receiver, &event);
-}
-
-inline void click(QWidget& receiver) {
-    mouse(receiver, QEvent::MouseButtonPress);
-    mouse(receiver, QEvent::MouseButtonRelease);
-}
-
-// Runs the event loop until `done` holds or the time is up.
-template <class Condition> bool waitFor(Condition done, int milliseconds = 2000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < milliseconds) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return done();
+// A key whose text QTest cannot derive from its key code: a character
+// outside Latin-1 (€, ł) or a text that differs from the key's own.
+inline void keyWithText(QWidget& receiver, Qt::Key key, const QString& text,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::sendKeyEvent(QTest::Click, &receiver, key, text, modifiers);
 }
 
 inline bool showActive(QWidget& window) {
     window.show();
     window.activateWindow();
-    return waitFor([&] { return QApplication::activeWindow() == &window; });
+    return QTest::qWaitForWindowActive(&window);
 }
 
 template <class Widget>

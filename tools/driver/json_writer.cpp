@@ -1,5 +1,7 @@
 #include "driver/json_writer.h"
 
+#include "text/utf8.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -7,30 +9,6 @@ namespace driver {
 namespace {
 
 constexpr char kHex[] = "0123456789abcdef";
-
-// Length of the well-formed UTF-8 sequence at pos, or 0 when it is malformed.
-std::size_t sequenceLength(std::string_view s, std::size_t pos) {
-    const auto lead = static_cast<unsigned char>(s[pos]);
-    std::size_t length = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-    } else {
-        return 0;
-    }
-    if (pos + length > s.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    return length;
-}
 
 template <class Number> void appendNumber(std::string& out, Number number) {
     char buffer[32];
@@ -148,14 +126,14 @@ void JsonWriter::appendEscaped(std::string_view utf8) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[pos]);
         if (c >= 0x80) {
-            const std::size_t length = sequenceLength(utf8, pos);
-            if (length == 0) {
+            const auto sequence = text::decodeUtf8(utf8, pos);
+            if (!sequence) {
                 out_ += "\xEF\xBF\xBD";
                 ++pos;
                 continue;
             }
-            out_.append(utf8.substr(pos, length));
-            pos += length;
+            out_.append(utf8.substr(pos, sequence->length));
+            pos += sequence->length;
             continue;
         }
         ++pos;

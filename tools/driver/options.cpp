@@ -1,7 +1,9 @@
 #include "driver/options.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 namespace driver {
@@ -26,22 +28,15 @@ int positiveNumber(std::string_view option, std::string_view text) {
     return number;
 }
 
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// Sakamoto's method; 1 = Sunday as the clock interface counts.
-int weekdayOf(int year, int month, int day) {
-    static constexpr int kMonthOffset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    if (month < 3) {
-        --year;
+// The day of the Gregorian calendar, or nothing when there is no such day.
+std::optional<std::chrono::year_month_day> calendarDay(int year, int month, int day) {
+    if (year < 1 || month < 1 || day < 1) {
+        return std::nullopt;
     }
-    return (year + year / 4 - year / 100 + year / 400 + kMonthOffset[month - 1] + day) % 7 + 1;
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{static_cast<unsigned>(month)},
+                                           std::chrono::day{static_cast<unsigned>(day)}};
+    return date.ok() ? std::optional(date) : std::nullopt;
 }
 
 void readScreen(std::string_view text, Options& options) {
@@ -63,13 +58,13 @@ void readClock(const std::string& text, Options& options) {
     char end = 0;
     const int read = std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &year, &month, &day,
                                  &hour, &minute, &second, &end);
-    const bool valid = read == 6 && year >= 1 && month >= 1 && month <= 12 && day >= 1 &&
-                       day <= daysInMonth(year, month) && hour >= 0 && hour <= 23 && minute >= 0 &&
+    const auto date = calendarDay(year, month, day);
+    const bool valid = read == 6 && date && hour >= 0 && hour <= 23 && minute >= 0 &&
                        minute <= 59 && second >= 0 && second <= 59;
     if (!valid) {
         throw OptionError("--clock wants \"YYYY-MM-DD HH:MM:SS\", not '" + text + "'");
     }
-    options.date = {year, month, day, weekdayOf(year, month, day)};
+    options.date = platform::dateOf(*date);
     options.time = {hour, minute, second, 0};
 }
 

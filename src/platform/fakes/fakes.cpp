@@ -5,25 +5,13 @@
 namespace platform::fakes {
 namespace {
 
-constexpr long long kMsPerDay = 24LL * 60 * 60 * 1000;
+using namespace std::chrono;
 
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
-Date previousDay(Date d) {
-    d.weekday = (d.weekday + 5) % 7 + 1;
-    if (--d.day >= 1) {
-        return d;
-    }
-    if (--d.month < 1) {
-        d.month = 12;
-        --d.year;
-    }
-    d.day = daysInMonth(d.year, d.month);
-    return d;
+sys_time<milliseconds> momentOf(Date date, TimeOfDay time) {
+    const year_month_day day{year{date.year}, month{static_cast<unsigned>(date.month)},
+                             std::chrono::day{static_cast<unsigned>(date.day)}};
+    return sys_days{day} + hours{time.hour} + minutes{time.minute} + seconds{time.second} +
+           milliseconds{time.millisecond};
 }
 
 template <class T> std::optional<T> popOr(std::deque<std::optional<T>>& queue) {
@@ -37,39 +25,23 @@ template <class T> std::optional<T> popOr(std::deque<std::optional<T>>& queue) {
 
 } // namespace
 
-FakeClock::FakeClock(Date date, TimeOfDay time)
-    : startDate_(date), startMsOfDay_(((time.hour * 60LL + time.minute) * 60 + time.second) * 1000 +
-                                      time.millisecond) {}
+FakeClock::FakeClock(Date date, TimeOfDay time) : start_(momentOf(date, time)) {}
 
 void FakeClock::setWallClock(Date date, TimeOfDay time) {
-    const FakeClock moved(date, time);
-    startDate_ = moved.startDate_;
-    startMsOfDay_ = moved.startMsOfDay_ - elapsedMs_;
-    while (startMsOfDay_ < 0) {
-        startMsOfDay_ += kMsPerDay;
-        startDate_ = previousDay(startDate_);
-    }
+    start_ = momentOf(date, time) - milliseconds(elapsedMs_);
 }
 
 TimeOfDay FakeClock::timeOfDay() {
-    const long long ms = (startMsOfDay_ + elapsedMs_) % kMsPerDay;
-    return {static_cast<int>(ms / 3600000), static_cast<int>(ms / 60000 % 60),
-            static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
+    const auto moment = now();
+    const hh_mm_ss sinceMidnight{moment - floor<days>(moment)};
+    return {static_cast<int>(sinceMidnight.hours().count()),
+            static_cast<int>(sinceMidnight.minutes().count()),
+            static_cast<int>(sinceMidnight.seconds().count()),
+            static_cast<int>(sinceMidnight.subseconds().count())};
 }
 
 Date FakeClock::today() {
-    Date d = startDate_;
-    for (long long days = (startMsOfDay_ + elapsedMs_) / kMsPerDay; days > 0; --days) {
-        d.weekday = d.weekday % 7 + 1;
-        if (++d.day > daysInMonth(d.year, d.month)) {
-            d.day = 1;
-            if (++d.month > 12) {
-                d.month = 1;
-                ++d.year;
-            }
-        }
-    }
-    return d;
+    return dateOf(year_month_day{floor<days>(now())});
 }
 
 int FakeRandom::next(int bound) {

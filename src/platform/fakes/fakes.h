@@ -15,7 +15,7 @@ namespace platform::fakes {
 
 class FakeClock : public Clock {
 public:
-    // Starts at the given wall-clock moment.
+    // Starts at the given wall-clock moment; the weekday follows from the date.
     FakeClock(Date date = {2026, 1, 5, 2}, TimeOfDay time = {9, 0, 0, 0});
     TimeOfDay timeOfDay() override;
     Date today() override;
@@ -25,8 +25,10 @@ public:
     void setWallClock(Date date, TimeOfDay time);
 
 private:
-    Date startDate_;
-    long long startMsOfDay_;
+    using Moment = std::chrono::sys_time<std::chrono::milliseconds>;
+    Moment now() const { return start_ + std::chrono::milliseconds(elapsedMs_); }
+
+    Moment start_;
     long long elapsedMs_ = 0;
 };
 

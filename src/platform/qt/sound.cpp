@@ -1,23 +1,28 @@
 #include "platform/qt/sound.h"
 
+#include "files/read_file.h"
+
 #include <QApplication>
 #include <QSoundEffect>
 #include <QUrl>
-#include <array>
-#include <fstream>
 #include <string_view>
 
 namespace platform::qt {
-namespace {} // namespace
+namespace {
+
+// QSoundEffect holds a whole sound in memory; a signal of a few seconds is
+// far below this.
+constexpr std::uintmax_t kLargestSound = 8U * 1024U * 1024U;
+// "RIFF", the chunk size, "WAVE".
+constexpr std::size_t kHeaderSize = 12;
+
+} // namespace
 
 bool hasWaveHeader(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::array<char, 12> header{};
-    if (!in.read(header.data(), header.size())) {
-        return false;
-    }
-    const std::string_view bytes(header.data(), header.size());
-    return bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "WAVE";
+    const auto read = files::readFile(file, kLargestSound);
+    const std::string_view bytes = read.bytes;
+    return read.ok() && bytes.size() >= kHeaderSize && bytes.starts_with("RIFF") &&
+           bytes.substr(8, 4) == "WAVE";
 }
 
 QtSound::QtSound() = default;

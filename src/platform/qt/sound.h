@@ -10,7 +10,8 @@ class QSoundEffect;
 
 namespace platform::qt {
 
-// Whether the file exists and starts like a WAV file: "RIFF", a size, "WAVE".
+// Whether the file can be read whole and starts like a WAV file: "RIFF", a
+// size, "WAVE".
 bool hasWaveHeader(const std::filesystem::path& file);
 
 // Plays WAV files. Each file keeps its own effect alive, so a sound started
