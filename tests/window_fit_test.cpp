@@ -1,10 +1,10 @@
 #include "driver/driver.h"
+#include "temporary_directory.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -55,7 +55,7 @@ bool ueberlappen(const form::Geometry& a, const form::Geometry& b) {
 
 class WindowFit : public ::testing::TestWithParam<Bildschirm> {
 protected:
-    WindowFit() : directory_(makeDirectory()) { neuAnfangen(); }
+    WindowFit() { neuAnfangen(); }
 
     // A fresh program with anna signed in.
     void neuAnfangen() {
@@ -64,11 +64,6 @@ protected:
             driver_->execute(befehl);
         }
     }
-    ~WindowFit() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-
     form::Tform1& window() { return driver_->program().window(); }
 
     void pruefen(const std::string& ansicht) {
@@ -93,22 +88,13 @@ protected:
         }
     }
 
-    std::filesystem::path directory_;
+    TemporaryDirectory directory_;
     std::unique_ptr<driver::Driver> driver_;
 
 private:
-    static std::filesystem::path makeDirectory() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        const auto path =
-            std::filesystem::temp_directory_path() /
-            ("clavora-fit-" + std::to_string(::getpid()) + "-" + std::to_string(info->line()) +
-             "-" + std::to_string(GetParam().breite) + "x" + std::to_string(GetParam().hoehe));
-        std::filesystem::create_directories(path);
-        return path;
-    }
     driver::Options options() const {
         driver::Options o;
-        o.directory = directory_;
+        o.directory = directory_.path();
         o.screenWidth = GetParam().breite;
         o.screenHeight = GetParam().hoehe;
         return o;
