@@ -1,9 +1,12 @@
+#include "platform/qt/key_grace.h"
 #include "platform/qt/qt_platform.h"
 #include "qt_test_support.h"
 #include "temporary_directory.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
@@ -77,6 +80,33 @@ TEST(QtMessageBoxes, SyncsFirstThenShowsTheTextAndReturnsTheButton) {
     EXPECT_EQ(answer, platform::Answer::No);
     EXPECT_TRUE(syncedBeforeShowing);
     EXPECT_EQ(shownText, QString::fromUtf8("Stop?\n\nReally ü"));
+}
+
+TEST(QtMessageBoxes, KeysTypedInTheBoxsFirstHalfSecondAreIgnoredLaterOnesAnswer) {
+    ModalHook hook;
+    QtMessageBoxes messages(hook);
+    bool openAfterEarlyKeys = false;
+    QTimer::singleShot(50, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QWidget* focus = box->focusWidget() != nullptr ? box->focusWidget() : box;
+        QTest::keyClick(focus, Qt::Key_Space);
+        QTest::keyClick(focus, Qt::Key_Return);
+        QTest::keyClick(focus, Qt::Key_Escape);
+        openAfterEarlyKeys = QApplication::activeModalWidget() == box && box->isVisible();
+    });
+    QTimer::singleShot(KeyGrace::kGraceMs + 100, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box->focusWidget() != nullptr ? box->focusWidget() : box, Qt::Key_Return);
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const auto answer =
+        messages.show("Verdict", "Well done!", platform::Icon::Information, platform::Buttons::Ok);
+    EXPECT_TRUE(openAfterEarlyKeys);
+    EXPECT_EQ(answer, platform::Answer::Ok);
+    EXPECT_GE(elapsed.elapsed(), KeyGrace::kGraceMs);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/qt/message_boxes.h"
 
 #include "platform/qt/convert.h"
+#include "platform/qt/key_grace.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -71,6 +72,7 @@ Answer QtMessageBoxes::show(const std::string& caption, const std::string& text,
     body.replace(u'\r', u'\n');
     QMessageBox box(qtIcon(icon), toQString(caption), body, qtButtons(buttons),
                     QApplication::activeWindow());
+    const KeyGrace grace(box);
     return answerOf(box.exec(), buttons);
 }
 
