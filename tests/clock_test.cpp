@@ -160,15 +160,21 @@ TEST_F(ExerciseClock, LeavingARepetitionRestoresLessonAndPart) {
     EXPECT_EQ(s().lektionsteil, 1);
 }
 
-TEST_F(ExerciseClock, CloseResumesAPausedExerciseAndNoKeepsItRunning) {
+TEST_F(ExerciseClock, ACancelledCloseLeavesTheExerciseAsItWasPausedOrRunning) {
     runningExercise(*this);
+    platform_.messages.queue(platform::Answer::No);
+    EXPECT_FALSE(f().onCloseQuery());
+    EXPECT_EQ(s().anzeigestatus, 1) << "a running exercise runs on";
+    EXPECT_EQ(f().Button15.caption(), "Pause");
+    EXPECT_TRUE(s().buchstabenuebungaktiv);
+
     click(f().Button15);
     platform_.messages.queue(platform::Answer::No);
     EXPECT_FALSE(f().onCloseQuery());
-    EXPECT_EQ(s().anzeigestatus, 1);
-    EXPECT_TRUE(s().buchstabenuebungaktiv);
+    EXPECT_EQ(s().anzeigestatus, 3) << "a paused exercise stays paused";
+    EXPECT_EQ(f().Panel4.color(), form::colours::navy);
     const auto boxes = platform_.messages.take();
-    ASSERT_EQ(boxes.size(), 1U);
+    ASSERT_EQ(boxes.size(), 2U);
     EXPECT_EQ(boxes[0].text, "Abort \"Clavora\"?");
     EXPECT_EQ(boxes[0].buttons, platform::Buttons::YesNo);
     EXPECT_TRUE(f().onCloseQuery()) << "the default answer is Yes";

@@ -34,8 +34,8 @@ void Extras(Context& c) {
     if (f.GroupBox10.visible()) {
         f.Memo1.show();
     }
-    for (form::Control* box :
-         {&f.GroupBox19, &f.GroupBox22, &f.GroupBox15, &f.GroupBox5, &f.GroupBox7, &f.GroupBox10}) {
+    for (form::Control* box : {&f.GroupBox1, &f.GroupBox19, &f.GroupBox22, &f.GroupBox15,
+                               &f.GroupBox5, &f.GroupBox7, &f.GroupBox10}) {
         box->hide();
     }
     f.GroupBox16.show();

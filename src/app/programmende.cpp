@@ -5,7 +5,8 @@
 #include "users/datenaufdiskschreiben.h"
 
 bool formclose(Context& c) {
-    if (c.s.buchstabenuebungaktiv || c.s.wortuebungaktiv) {
+    const bool umgeschaltet = c.s.buchstabenuebungaktiv || c.s.wortuebungaktiv;
+    if (umgeschaltet) {
         BPause(c);
     }
     // Written from every screen, not only the main one, so closing from an
@@ -17,5 +18,12 @@ bool formclose(Context& c) {
     speichernAnbieten(c);
     const auto antwort = c.svc.messages.show("Clavora", "Abort \"Clavora\"?",
                                              platform::Icon::Question, platform::Buttons::YesNo);
-    return antwort == platform::Answer::Yes;
+    if (antwort == platform::Answer::Yes) {
+        return true;
+    }
+    // Staying on: the exercise goes on as it was before the question.
+    if (umgeschaltet) {
+        BPause(c);
+    }
+    return false;
 }

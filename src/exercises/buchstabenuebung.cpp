@@ -260,7 +260,5 @@ void Buchstabenuebung(Context& c, std::uint8_t zeichen) {
 }
 
 void buchstabenuebungeinstellungen(Context& c) {
-    auto& f = c.f;
-    exercises::einstellungenUmschalten(
-        c, {f.Button7, f.silber1, {&f.Button5, &f.Button14, &f.Button15, &f.grau1, &f.Pause1}, {}});
+    exercises::einstellungenUmschalten(c, exercises::buchstabenknoepfe(c.f));
 }

@@ -14,8 +14,16 @@ struct Einstellungsknoepfe {
     std::vector<form::Control*> freigegeben; // further controls enabled on closing
 };
 
+// What the Settings buttons of the letter and the word exercise lock.
+Einstellungsknoepfe buchstabenknoepfe(form::Tform1& f);
+Einstellungsknoepfe wortknoepfe(form::Tform1& f);
+
 // Opens or closes the settings panel during an exercise. While it is open
 // nothing is measured; on closing the open time is left out of the speed.
 void einstellungenUmschalten(Context& c, const Einstellungsknoepfe& k);
+
+// An exercise left or completed with its Settings box open: the box closes
+// and what it locked comes back, so the next exercise starts as any other.
+void offeneEinstellungenSchliessen(Context& c);
 
 } // namespace exercises

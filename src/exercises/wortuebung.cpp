@@ -175,6 +175,7 @@ bool abschliessen(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
     s.wortuebungbestanden[std::clamp<std::size_t>(s.lektion, 1, 16)] = true;
+    exercises::offeneEinstellungenSchliessen(c);
     const char* klang = s.fehlerText >= 3 ? "Approval1.wav" : "Approval2.wav";
     c.svc.sound.play(std::filesystem::path(s.programmverzeichnis) / klang, false);
     f.Label97.setCaption("");
@@ -375,11 +376,7 @@ void Wortuebung(Context& c, std::uint8_t zeichen) {
 
 void Wortuebungeinstellungen(Context& c) {
     auto& f = c.f;
-    exercises::einstellungenUmschalten(
-        c, {f.Button8,
-            f.Einstellungen1,
-            {&f.Button18, &f.Button19, &f.Button20, &f.Pause1, &f.Pause2},
-            {&f.Button14, &f.Button5}});
+    exercises::einstellungenUmschalten(c, exercises::wortknoepfe(f));
     if (f.GroupBox1.visible()) {
         f.setFocused(&f.GroupBox1);
     }

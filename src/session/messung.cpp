@@ -87,6 +87,13 @@ void pauseAbrechnen(Context& c) {
     const std::int64_t summe = c.s.weiterzeitpunkt - c.s.tickzeitpunkt + c.s.pausensekundenbisher;
     c.s.pausensekunden = static_cast<std::int16_t>(
         std::clamp<std::int64_t>(summe, 0, std::numeric_limits<std::int16_t>::max()));
+    // The excluded time now runs up to this moment: a pause or Settings box
+    // that follows before the next tick counts from here, not again from the
+    // last tick.
+    c.s.tickzeitpunkt = c.s.weiterzeitpunkt;
+    c.s.tickstunde = c.s.weiterstunde;
+    c.s.tickminute = c.s.weiterminute;
+    c.s.ticksekunde = c.s.weitersekunde;
 }
 
 std::uint16_t nettosekunden(const Sitzungszustand& s) {

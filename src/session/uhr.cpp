@@ -1,5 +1,6 @@
 #include "session/uhr.h"
 
+#include "exercises/einstellungsumschalter.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturfarben.h"
 #include "session/messung.h"
@@ -214,7 +215,12 @@ void Timer2Timer(Context& c) {
 void Buchstabenuebung_abbruch(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
+    exercises::offeneEinstellungenSchliessen(c);
     f.Timer2.setEnabled(false);
+    // An examination left early gives back the lesson part it started from.
+    if (s.zeittest) {
+        s.lektionsteil = s.zeittestteil;
+    }
     s.zeittest = false;
     f.BitBtn6.setEnabled(false);
     f.CheckBox2.setEnabled(true);
