@@ -176,6 +176,10 @@ public:
     void setBevel(BevelStyle value) { assign(bevel_, value); }
     int interval() const { return interval_; }
     void setInterval(int value) { assign(interval_, value); }
+    // A label as wide as its caption (true) or of its own width, its caption
+    // shrunk to fit there (false).
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool value) { assign(autoSize_, value); }
     bool showHint() const { return showHint_; }
     void setShowHint(bool value) { assign(showHint_, value); }
 
@@ -236,6 +240,7 @@ private:
     BevelStyle bevel_ = BevelStyle::Raised;
     int interval_ = 0;
     bool showHint_ = true;
+    bool autoSize_ = true;
 };
 
 } // namespace form

@@ -236,6 +236,15 @@ void alleVerbergen(Context& c) {
     c.f.Label101.hide();
 }
 
+// The screen's fonts can be wider than the design's: an advice line ends
+// inside its frame, its text made smaller where it must be.
+void imRahmenHalten(Context& c, form::Control& zeile) {
+    const form::Geometry& rahmen = c.f.Bevel1.geometry();
+    const int rand = static_cast<int>(c.s.bildschirmbreite / 100);
+    zeile.setAutoSize(false);
+    zeile.setWidth(std::max(rahmen.left + rahmen.width - rand - zeile.geometry().left, 1));
+}
+
 void ratSetzen(Context& c, const std::vector<const char*>& rat, Platz rahmen,
                std::array<Platz, 2> zeilen) {
     auto& f = c.f;
@@ -249,8 +258,10 @@ void ratSetzen(Context& c, const std::vector<const char*>& rat, Platz rahmen,
     f.Bevel1.setLeft(static_cast<int>(c.s.bildschirmbreite / rahmen.links));
     f.Bevel1.show();
     setzen(c, f.Label47, rat[0], Farbe::Rot, zeilen[0]);
+    imRahmenHalten(c, f.Label47);
     if (rat.size() > 1) {
         setzen(c, f.Label48, rat[1], Farbe::Rot, zeilen[1]);
+        imRahmenHalten(c, f.Label48);
     } else {
         f.Label48.hide();
     }

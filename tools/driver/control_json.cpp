@@ -88,6 +88,9 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
     if (kind == Kind::Edit) {
         json.field("doneLength", c.doneLength());
     }
+    if (kind == Kind::Label) {
+        json.field("autoSize", c.autoSize());
+    }
     if (isAnyOf(kind, {Kind::Edit, Kind::Memo, Kind::ComboBox})) {
         json.field("readOnly", c.readOnly()).field("maxLength", c.maxLength());
     }

@@ -79,16 +79,30 @@ void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
     widget.setPalette(palette);
 }
 
+// A label of fixed width keeps its whole caption inside by a smaller font.
+void fitCaption(QLabel& label, const Control& c, int width) {
+    QFont font = toQFont(c.font());
+    const int needed = QFontMetrics(font).horizontalAdvance(label.text());
+    if (needed > width && needed > 0 && font.pointSizeF() > 0) {
+        font.setPointSizeF(std::max(1.0, font.pointSizeF() * width / needed));
+    }
+    if (label.font() != font) {
+        label.setFont(font);
+    }
+}
+
 // Written after the caption and font, which decide how large a label is.
 void writeGeometry(QWidget& widget, const Control& c) {
     const form::Geometry& g = c.geometry();
     QRect geometry(g.left, g.top, g.width, g.height);
-    if (c.kind() == Kind::Label) {
+    if (c.kind() == Kind::Label && c.autoSize()) {
         // A label grows to show all of its caption, as an auto-sized label does;
         // the screen's fonts are often wider than the design's.
         const auto& label = static_cast<const QLabel&>(widget);
         const QSize text = label.fontMetrics().size(Qt::TextSingleLine, label.text());
         geometry.setSize(geometry.size().expandedTo(text));
+    } else if (c.kind() == Kind::Label) {
+        fitCaption(static_cast<QLabel&>(widget), c, geometry.width());
     }
     if (widget.geometry() != geometry) {
         widget.setGeometry(geometry);
