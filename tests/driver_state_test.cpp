@@ -1,6 +1,7 @@
 #include "driver/driver.h"
 #include "driver/json_writer.h"
 #include "driver/state_json.h"
+#include "driver_fixture.h"
 #include "temporary_directory.h"
 
 #include <algorithm>
@@ -203,6 +204,53 @@ TEST(StateJson, TextsAndNumbersKeepTheirValues) {
     EXPECT_TRUE(contains(json, R"("startzeitpunkt":-5,)"));
     EXPECT_TRUE(contains(json, R"("farbeDaumen":16187218,)"));
     EXPECT_TRUE(contains(json, R"({"buchstabenuebungaktiv":true,)"));
+}
+
+class StateJsonAfterSignIn : public DriverTest {};
+
+// The record's values reach the state through its table: a row naming the
+// wrong session member shows here. The fixture holds a different value in
+// every field.
+TEST_F(StateJsonAfterSignIn, ShowsEveryStoredValueUnderItsOwnName) {
+    std::filesystem::copy_file(std::filesystem::path(CLAVORA_TEST_DATA) /
+                                   "user_record_distinct.dat",
+                               directory_ / "user30.dat");
+    for (const char* command : {"focus ComboBox1", "type ANNA MÜLLER", "key #13"}) {
+        driver_.execute(command);
+    }
+    const std::string json = driver_.execute("state");
+    for (const char* part : {
+             R"("benutzername":"ANNA MÜLLER",)",
+             R"("lektion":13,)",
+             R"("lektionsteil":1,)",
+             R"("farbeKleinfinger":1122867,"farbeRingfinger":4478310,)",
+             R"("farbeMittelfinger":7833753,"farbeZeigefinger":11189196,)",
+             R"("farbeDaumen":14544639,)",
+             R"("nutzungen":4661,)",
+             R"("wunschanschlaege":260,)",
+             R"("wunschfehlerquote":2.75,)",
+             R"("korrekturerzwingen":true,)",
+             R"("schriftgroesseBuchstabe":150,)",
+             R"("schriftgroesseWort":23,)",
+             R"("schriftgroesseText":17,)",
+             R"("lektionsfehlerquoten":[[0,3,6,9,)",
+             R"("buchstabenuebungbestanden":[true,false,)",
+             R"("wortuebungbestanden":[true,true,true,true,true,false,)",
+             R"("schriftBuchstabe":"Courier New",)",
+             R"("schriftWort":"Arial",)",
+             R"("schriftText":"DejaVu Sans Mono",)",
+             R"("fingerBuchstaben":[{"anschlaege":1001,"fehler":2561},)",
+             R"("tastaturschriftweiss":true,)",
+             R"("skalierung":50,)",
+             R"("anteilBekannte":45,)",
+             R"("tastaturcode":2,)",
+             R"("schriftstilWort":3,)",
+             R"("schriftstilText":2,)",
+             R"("stimme":true,)",
+             R"("fehlerton":false,)",
+         }) {
+        EXPECT_TRUE(contains(json, part)) << part;
+    }
 }
 
 TEST(StateJson, TheStateCommandPrintsTheProgramsRecordOnOneLine) {

@@ -11,13 +11,13 @@
 #include <string_view>
 
 // One learner's record of the user file, as values. decode and encode move
-// it field by field between these values and the 560 stored bytes.
+// them between these members and the 560 stored bytes along the rows of
+// users/record_table.h, which gives each field's place, width and defaults.
 namespace users {
 
 using Satz = std::array<std::uint8_t, kSatzGroesse>;
 
 constexpr std::size_t kNameMax = 45;
-constexpr std::size_t kSchriftnameMax = 80;
 
 struct Benutzerdaten {
     std::string name; // at most kNameMax bytes, Windows-1252
@@ -44,7 +44,7 @@ struct Benutzerdaten {
     std::array<std::array<std::uint8_t, 17>, 10> lektionsfehlerquoten{};
     std::array<bool, 17> buchstabenuebungbestanden{}; // 1..16
     std::array<bool, 17> wortuebungbestanden{};       // 1..16
-    std::string schriftBuchstabe;                     // at most kSchriftnameMax bytes
+    std::string schriftBuchstabe;                     // at most 80 bytes
     std::string schriftWort;
     std::string schriftText;
     // Letter-exercise counts of the current lesson, fingers 1..9.

@@ -1,62 +1,56 @@
 #include "users/bereinigen.h"
 
+#include "users/record_table.h"
+
 #include <algorithm>
-#include <cmath>
+#include <type_traits>
 
 namespace users {
 
 namespace {
 
-constexpr std::uint8_t kKeinWert = 101;
-
-void lektionsstandBereinigen(Benutzerdaten& d) {
-    d.lektion = std::clamp<std::uint8_t>(d.lektion, 1, 16);
-    if (d.lektionsteil > 1) {
-        d.lektionsteil = 0;
-    }
-    for (auto& lektionen : d.lektionsfehlerquoten) {
-        for (auto& quote : lektionen) {
-            quote = std::min(quote, kKeinWert);
-        }
+template <class T, class Initial> void repairOne(T& value, const Nearest& range, const Initial&) {
+    if (value < range.low) {
+        value = static_cast<T>(range.low);
+    } else if (value > range.high) {
+        value = static_cast<T>(range.high);
     }
 }
 
-void zieleBereinigen(Benutzerdaten& d) {
-    d.wunschanschlaege = std::clamp<std::uint16_t>(d.wunschanschlaege, 20, 260);
-    const float quote = d.wunschfehlerquote;
-    if (!std::isfinite(quote) || quote < 0.0F || quote > 6.0F) {
-        d.wunschfehlerquote = 3.5F;
-    }
-    d.anteilBekannte = std::clamp<std::uint8_t>(d.anteilBekannte, 20, 50);
-    if (d.testdauer < 1 || d.testdauer > 30) {
-        d.testdauer = 10;
+// Written so that a float that is not a number fails the test too.
+template <class T, class Initial>
+void repairOne(T& value, const ElseInitial& range, const Initial& initial) {
+    if (!(range.low <= value && value <= range.high)) {
+        value = static_cast<T>(initial);
     }
 }
 
-void anzeigeBereinigen(Benutzerdaten& d) {
-    d.tastaturcode = std::min<std::uint8_t>(d.tastaturcode, 3);
-    const auto s = d.skalierung;
-    if (s != 10 && s != 25 && s != 50 && s != 100) {
-        d.skalierung = 25;
+template <class T, std::size_t N, class Initial>
+void repairOne(T& value, const OneOfElseInitial<N>& allowed, const Initial& initial) {
+    if (std::find(allowed.values.begin(), allowed.values.end(), value) == allowed.values.end()) {
+        value = static_cast<T>(initial);
     }
-    if (d.schriftstilWort > 3) {
-        d.schriftstilWort = 1;
-    }
-    if (d.schriftstilText > 3) {
-        d.schriftstilText = 0;
-    }
-    // ComboBox2 lists nine schemes, 0 "Standard" to 8 "Random".
-    if (d.farbschema > 8) {
-        d.farbschema = 7;
+}
+
+// An array's rule holds for each of its used slots.
+template <class T, class Rule, class Initial>
+void repair(T& value, const Rule& rule, const Initial& initial) {
+    if constexpr (StoredArray<T>::value) {
+        std::for_each(value.begin() + 1, value.end(),
+                      [&](auto& slot) { repair(slot, rule, initial); });
+    } else {
+        repairOne(value, rule, initial);
     }
 }
 
 } // namespace
 
 void bereinigen(Benutzerdaten& daten) {
-    lektionsstandBereinigen(daten);
-    zieleBereinigen(daten);
-    anzeigeBereinigen(daten);
+    forEachField([&](const auto& row) {
+        if constexpr (!std::is_same_v<std::remove_cvref_t<decltype(row.repair)>, NoRepair>) {
+            repair(daten.*row.value, row.repair, row.initial);
+        }
+    });
 }
 
 } // namespace users

@@ -10,7 +10,8 @@ namespace users {
 // where one is meaningful, otherwise a new learner's value; a timed test of
 // 0 or more than 30 minutes becomes the default 10, since a damaged byte
 // says nothing about the length the learner wanted. decode has already cut
-// over-long names and font names and read flag bytes as 0 or 1.
+// over-long names and font names and read flag bytes as 0 or 1. The rules
+// are the last column of the record table.
 void bereinigen(Benutzerdaten& daten);
 
 } // namespace users

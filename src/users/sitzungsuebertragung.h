@@ -3,17 +3,11 @@
 #include "platform/services.h"
 #include "session/sitzungszustand.h"
 #include "users/benutzersatz.h"
+#include "users/record_field.h"
 
 // Moves a learner's values between the record and the session at sign-in
-// and at datenaufdiskschreiben.
+// and at datenaufdiskschreiben, along the "kept in" column of the record table.
 namespace users {
-
-// What the record keeps of controls rather than of the session.
-struct Steuerwerte {
-    form::Colour buchstabenfeldfarbe = 0; // Panel1's colour
-    int farbschema = 0;                   // ComboBox2's selected index
-    int testdauer = 0;                    // ScrollBar3's position
-};
 
 // Every record field the session holds. nutzungen becomes the stored value
 // + 1: the session counts the running session too. The control values are

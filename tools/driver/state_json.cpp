@@ -1,6 +1,7 @@
 #include "driver/state_json.h"
 
 #include "text/cp1252.h"
+#include "users/record_table.h"
 
 namespace driver {
 namespace {
@@ -78,7 +79,6 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "buchstabenuebungaktiv", s.buchstabenuebungaktiv);
     put(json, "wortuebungaktiv", s.wortuebungaktiv);
     put(json, "eigenetexteaktiv", s.eigenetexteaktiv);
-    put(json, "lektionsteil", s.lektionsteil);
     put(json, "anzeigestatus", s.anzeigestatus);
     put(json, "statusvorpause", s.statusvorpause);
     put(json, "statusvoreinstellungen", s.statusvoreinstellungen);
@@ -87,7 +87,6 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "restminuten", s.restminuten);
     put(json, "zeittestteil", s.zeittestteil);
     put(json, "angemeldet", s.angemeldet);
-    put(json, "lektion", s.lektion);
     put(json, "farblektion", s.farblektion);
     put(json, "wiederholungslektion", s.wiederholungslektion);
     put(json, "wiederholungsteil", s.wiederholungsteil);
@@ -127,30 +126,15 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "fingerWort", s.fingerWort);
     put(json, "fingeranschlaege", s.fingeranschlaege);
     put(json, "fingerfehler", s.fingerfehler);
-    put(json, "wunschanschlaege", s.wunschanschlaege);
-    put(json, "wunschfehlerquote", s.wunschfehlerquote);
-    put(json, "korrekturerzwingen", s.korrekturerzwingen);
-    put(json, "anteilBekannte", s.anteilBekannte);
-    put(json, "fehlerton", s.fehlerton);
-    put(json, "stimme", s.stimme);
-    put(json, "tastaturcode", s.tastaturcode);
-    put(json, "tastaturschriftweiss", s.tastaturschriftweiss);
-    put(json, "farbeKleinfinger", s.farbeKleinfinger);
-    put(json, "farbeRingfinger", s.farbeRingfinger);
-    put(json, "farbeMittelfinger", s.farbeMittelfinger);
-    put(json, "farbeZeigefinger", s.farbeZeigefinger);
-    put(json, "farbeDaumen", s.farbeDaumen);
-    put(json, "schriftBuchstabe", s.schriftBuchstabe);
-    put(json, "schriftgroesseBuchstabe", s.schriftgroesseBuchstabe);
-    put(json, "schriftWort", s.schriftWort);
-    put(json, "schriftgroesseWort", s.schriftgroesseWort);
-    put(json, "schriftstilWort", s.schriftstilWort);
-    put(json, "schriftText", s.schriftText);
-    put(json, "schriftgroesseText", s.schriftgroesseText);
-    put(json, "schriftstilText", s.schriftstilText);
     put(json, "bildschirmbreite", s.bildschirmbreite);
     put(json, "bildschirmhoehe", s.bildschirmhoehe);
     put(json, "programmverzeichnis", s.programmverzeichnis);
+    // What the user record keeps, in the record's order and under the session's names.
+    users::forEachField([&](const auto& row) {
+        if constexpr (users::HeldWholeInSession<decltype(row.location)>) {
+            put(json, row.name, s.*row.location.member);
+        }
+    });
     putHex(json, "benutzersatz", s.benutzersatz);
     put(json, "satzanzahl", s.satzanzahl);
     put(json, "programmstartstunde", s.programmstartstunde);
@@ -164,8 +148,6 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "neuezeichen", s.neuezeichen);
     put(json, "neuzeichenzaehler", s.neuzeichenzaehler);
     put(json, "lernfortschritt", s.lernfortschritt);
-    put(json, "buchstabenuebungbestanden", s.buchstabenuebungbestanden);
-    put(json, "wortuebungbestanden", s.wortuebungbestanden);
     put(json, "wortzeile", s.wortzeile);
     put(json, "zeilenlaenge", s.zeilenlaenge);
     put(json, "lektionsanfangszeile", s.lektionsanfangszeile);
@@ -175,11 +157,7 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "lernfortschrittangezeigt", s.lernfortschrittangezeigt);
     put(json, "vorherigewortzeile", s.vorherigewortzeile);
     put(json, "fehltaste", s.fehltaste);
-    put(json, "benutzername", s.benutzername);
-    put(json, "nutzungen", s.nutzungen);
     put(json, "fingerfehlerquoten", s.fingerfehlerquoten);
-    put(json, "lektionsfehlerquoten", s.lektionsfehlerquoten);
-    put(json, "skalierung", s.skalierung);
     put(json, "loeschfreigabe", s.loeschfreigabe);
     put(json, "loeschzeile", s.loeschzeile);
     json.endObject();
