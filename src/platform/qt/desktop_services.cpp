@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
+#include <QWidget>
 #include <algorithm>
 #include <system_error>
 
@@ -20,6 +22,9 @@ constexpr int kFallbackPixelsPerInch = 96;
 // The window manager draws the frame only once the window is mapped, so room
 // is kept for a generous one: a title bar and thin borders.
 constexpr QSize kFrameAllowance(8, 40);
+constexpr QPoint kFrameTopLeft(4, 32);
+// Time for the window manager to frame a newly shown window.
+constexpr int kFramingMs = 300;
 
 QRect freeArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -55,10 +60,25 @@ ScreenSize QtScreen::resolution() {
 }
 
 void centreOnScreen(QWidget& window) {
+    // Until it is mapped a window has no frame, and the position given is the
+    // client area's: room is left for the frame above and to the left.
     const QRect area = freeArea();
     const QSize outer = window.sizeHint() + kFrameAllowance;
-    window.move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
-                area.top() + std::max(0, (area.height() - outer.height()) / 2));
+    window.move(area.topLeft() + kFrameTopLeft +
+                QPoint(std::max(0, (area.width() - outer.width()) / 2),
+                       std::max(0, (area.height() - outer.height()) / 2)));
+    // Once the real frame is known, it is kept inside the free area.
+    QTimer::singleShot(kFramingMs, &window, [&window] {
+        const QRect area = freeArea();
+        const QRect frame = window.frameGeometry();
+        const int dx =
+            std::max(area.left() - frame.left(), 0) + std::min(area.right() - frame.right(), 0);
+        const int dy =
+            std::max(area.top() - frame.top(), 0) + std::min(area.bottom() - frame.bottom(), 0);
+        if (dx != 0 || dy != 0) {
+            window.move(window.pos() + QPoint(dx, dy));
+        }
+    });
 }
 
 int QtScreen::pixelsPerInch() {
