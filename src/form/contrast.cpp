@@ -1,6 +1,8 @@
 #include "form/contrast.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace form {
 namespace {
@@ -15,14 +17,24 @@ int channel(Colour c, int shift) {
     return static_cast<int>((c >> shift) & 0xFF);
 }
 
-double linear(int value) {
-    const double v = value / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+// Text is coloured on every keystroke: the sRGB curve is looked up, not computed.
+const std::array<double, 256>& linearTable() {
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> t{};
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const double v = static_cast<double>(i) / 255.0;
+            t[i] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table;
 }
 
 double luminance(Colour c) {
-    return 0.2126 * linear(channel(c, 0)) + 0.7152 * linear(channel(c, 8)) +
-           0.0722 * linear(channel(c, 16));
+    const auto& linear = linearTable();
+    return 0.2126 * linear[static_cast<std::size_t>(channel(c, 0))] +
+           0.7152 * linear[static_cast<std::size_t>(channel(c, 8))] +
+           0.0722 * linear[static_cast<std::size_t>(channel(c, 16))];
 }
 
 // t = 0 gives `c`, t = 1 gives `towards`, channel by channel.
@@ -67,6 +79,21 @@ Colour readableOn(Colour wanted, Colour background, int pointSize) {
     if (contrastRatio(wanted, background) >= needed) {
         return wanted;
     }
+    // The same few colours come back keystroke after keystroke.
+    struct Shade {
+        Colour wanted;
+        Colour background;
+        double needed;
+        Colour shade;
+    };
+    static std::array<Shade, 16> found{};
+    static std::size_t next = 0;
+    for (const Shade& f : found) {
+        if (f.wanted == wanted && f.background == background && f.needed == needed &&
+            f.shade != f.wanted) {
+            return f.shade;
+        }
+    }
     const Colour end =
         contrastRatio(colours::black, background) >= contrastRatio(colours::white, background)
             ? colours::black
@@ -82,7 +109,10 @@ Colour readableOn(Colour wanted, Colour background, int pointSize) {
             low = middle;
         }
     }
-    return mix(wanted, end, high);
+    const Colour shade = mix(wanted, end, high);
+    found[next] = {wanted, background, needed, shade};
+    next = (next + 1) % found.size();
+    return shade;
 }
 
 Colour backgroundOf(const Control& control) {
