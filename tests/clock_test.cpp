@@ -1,5 +1,5 @@
 #include "program_fixture.h"
-#include "session/messung.h"
+#include "measurement/messung.h"
 #include "session/uhr.h"
 
 namespace {

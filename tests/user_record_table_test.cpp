@@ -1,4 +1,4 @@
-#include "session/sitzungszustand.h"
+#include "state/sitzungszustand.h"
 #include "users/benutzersatz.h"
 #include "users/record_table.h"
 #include "users/sitzungsuebertragung.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // The about box, opened from the Help menu or a double click on the
 // product picture; a running exercise waits while it is open.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // The small navigation handlers of the main window.
 void Extras(Context& c);

@@ -9,14 +9,15 @@
 #include "exercises/buchstabenuebung.h"
 #include "exercises/texteditor.h"
 #include "exercises/uebungen.h"
-#include "exercises/wiederholung.h"
 #include "exercises/wortuebung.h"
 #include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturlayout.h"
 #include "keyboard/zeichenfolge.h"
 #include "session/lektionsstart.h"
+#include "session/pruefungsstart.h"
 #include "session/uhr.h"
+#include "session/wiederholung.h"
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
 #include "statistics/fehlerstatistik.h"
@@ -160,6 +161,7 @@ void Program::init() {
 void Program::wire() {
     auto& f = window_;
     auto& c = context_;
+    c.ablauf = {Startvorbereiten, Buchstabenuebung_abbruch};
     f.onKeyPress = [&c](std::uint8_t& key) { uebungen(c, key); };
     f.onDeactivate = [&c] { deaktiviert(c); };
     f.onKeyUp = [&c](int tastencode) { FormKeyUp(c, tastencode); };

@@ -2,8 +2,8 @@
 
 #include "form/tform1.h"
 #include "platform/services.h"
-#include "session/context.h"
-#include "session/sitzungszustand.h"
+#include "state/context.h"
+#include "state/sitzungszustand.h"
 
 #include <filesystem>
 

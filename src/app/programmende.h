@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // Every request to close the window: pauses a running exercise and asks.
 // Returns whether the window may close.

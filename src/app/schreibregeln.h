@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // The Extras screen's "Writing rules": the rich-text document beside the
 // program, shown in its box.

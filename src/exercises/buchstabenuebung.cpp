@@ -9,7 +9,7 @@
 #include "keyboard/fingerfarbe.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/zeichenfolge.h"
-#include "session/messung.h"
+#include "measurement/messung.h"
 #include "statistics/fehlerstatistik.h"
 
 #include <cmath>

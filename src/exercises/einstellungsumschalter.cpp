@@ -1,6 +1,6 @@
 #include "exercises/einstellungsumschalter.h"
 
-#include "session/messung.h"
+#include "measurement/messung.h"
 
 namespace exercises {
 namespace {

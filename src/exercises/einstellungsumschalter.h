@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 #include <vector>
 

@@ -5,13 +5,10 @@
 #include "exercises/einstellungsumschalter.h"
 #include "exercises/fingersaetze.h"
 #include "exercises/tippfehler.h"
-#include "exercises/uebungen.h"
 #include "exercises/zeilenziehung.h"
 #include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
-#include "session/lektionsstart.h"
-#include "session/messung.h"
-#include "session/uhr.h"
+#include "measurement/messung.h"
 #include "statistics/fehlerstatistik.h"
 #include "statistics/gesamtstatistik.h"
 
@@ -186,7 +183,7 @@ bool abschliessen(Context& c) {
         s.lektion = s.gemerktelektion;
         s.lektionsteil = s.gemerkterteil;
         s.wiederholungaktiv = false;
-        Buchstabenuebung_abbruch(c);
+        c.ablauf.uebungVerlassen(c);
         return false;
     }
     s.wortuebungaktiv = false;
@@ -203,7 +200,7 @@ bool abschliessen(Context& c) {
     if (s.lektion < 16) {
         ++s.lektion;
     }
-    Startvorbereiten(c);
+    c.ablauf.lektionVorbereiten(c);
     s.lernfortschritt = 0;
     f.GroupBox15.hide();
     s.anschlaegeBuchstaben = 0;
@@ -296,7 +293,7 @@ void Wortuebungeinrichten(Context& c) {
     s.tastenzeichen = keyboard::kKeineTaste;
     f.GroupBox12.setCaption(boxTitel(s));
     if (!s.buchstabenuebungaktiv) {
-        uebungen(c, s.tastenzeichen);
+        startaufforderung(c);
     }
     s.buchstabenuebungaktiv = false;
     if (s.zeittest) {

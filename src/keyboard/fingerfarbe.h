@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/control.h"
-#include "session/sitzungszustand.h"
+#include "state/sitzungszustand.h"
 
 #include <cstdint>
 #include <optional>

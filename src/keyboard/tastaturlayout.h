@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // The four layout procedures: each makes its layout the current one.
 namespace keyboard {

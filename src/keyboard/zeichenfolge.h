@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/sitzungszustand.h"
+#include "state/sitzungszustand.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // Fills the note panel with the lesson's new keys, their fingers in the
 // finger colours, and the advice.

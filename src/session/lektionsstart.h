@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // Prepares the current part of the current lesson: the exercise screen, the
 // measurement reset, and for the letter part the lesson's note.

@@ -3,7 +3,7 @@
 #include "exercises/einstellungsumschalter.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturfarben.h"
-#include "session/messung.h"
+#include "measurement/messung.h"
 #include "statistics/fehlerstatistik.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // The exercise clock and everything that stops or leaves an exercise.
 // The tick of Timer1, every 250 ms.

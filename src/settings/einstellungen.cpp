@@ -1,6 +1,6 @@
 #include "settings/einstellungen.h"
 
-#include "session/messung.h"
+#include "measurement/messung.h"
 
 std::string zieltempoText(std::int32_t wunschanschlaege) {
     return "Keystrokes per minute: " + std::to_string(wunschanschlaege);

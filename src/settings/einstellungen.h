@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // The learning targets and preferences of the settings panel.
 void einstellungenaktiviert(Context& c);

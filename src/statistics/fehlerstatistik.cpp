@@ -1,7 +1,7 @@
 #include "statistics/fehlerstatistik.h"
 
 #include "form/contrast.h"
-#include "session/messung.h"
+#include "measurement/messung.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // Computes the nine per-finger fault rates from keystroke and fault counts.
 void statistikberechnen(Sitzungszustand& s, const FingerPaare& zaehler);

@@ -1,6 +1,6 @@
 #include "statistics/gesamtstatistik.h"
 
-#include "session/messung.h"
+#include "measurement/messung.h"
 #include "statistics/fehlerstatistik.h"
 
 #include <algorithm>

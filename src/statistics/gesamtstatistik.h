@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // Enters the lesson's per-finger fault rates into the course table and shows
 // the table of all sixteen lessons.

@@ -1,7 +1,7 @@
 #include "users/anmeldung.h"
 
 #include "keyboard/tastaturlayout.h"
-#include "session/messung.h"
+#include "measurement/messung.h"
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
 #include "statistics/fehlerstatistik.h"

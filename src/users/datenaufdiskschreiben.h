@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 #include "users/io_result.h"
 
 // Writes the signed-in learner's record back into the user file. A running

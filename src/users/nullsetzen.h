@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // Resets the counters of a lesson at its start.
 void Nullsetzen(Context& c);

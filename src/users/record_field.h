@@ -2,7 +2,7 @@
 
 #include "form/control.h"
 #include "platform/services.h"
-#include "session/sitzungszustand.h"
+#include "state/sitzungszustand.h"
 #include "users/benutzersatz.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/services.h"
-#include "session/sitzungszustand.h"
+#include "state/sitzungszustand.h"
 #include "users/benutzersatz.h"
 #include "users/record_field.h"
 

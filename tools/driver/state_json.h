@@ -1,7 +1,7 @@
 #pragma once
 
 #include "driver/json_writer.h"
-#include "session/sitzungszustand.h"
+#include "state/sitzungszustand.h"
 
 namespace driver {
 

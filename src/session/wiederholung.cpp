@@ -1,4 +1,4 @@
-#include "exercises/wiederholung.h"
+#include "session/wiederholung.h"
 
 #include "session/lektionsstart.h"
 #include "users/datenaufdiskschreiben.h"

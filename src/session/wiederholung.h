@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/context.h"
+#include "state/context.h"
 
 // "Start repetition": runs the chosen earlier exercise, then returns to the
 // lesson and part the learner had reached.

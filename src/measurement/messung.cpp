@@ -1,4 +1,4 @@
-#include "session/messung.h"
+#include "measurement/messung.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "form/tform1.h"
+#include "platform/services.h"
+#include "state/sitzungszustand.h"
+
+struct Context;
+
+// The steps of the lesson's road that stand above the exercises: an exercise
+// that ends calls them, and the program fills them in.
+struct Ablauf {
+    void (*lektionVorbereiten)(Context&) = nullptr; // the next lesson's start
+    void (*uebungVerlassen)(Context&) = nullptr;    // back to the main screen
+};
+
+// What every handler works on: the session, the window model, the platform.
+struct Context {
+    Sitzungszustand& s;
+    form::Tform1& f;
+    platform::Services& svc;
+    Ablauf ablauf{};
+};
