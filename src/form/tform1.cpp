@@ -18,19 +18,30 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     for (Control* c : controls()) {
         c->setFont({"Sans Serif", 9, 0});
     }
+    setUpMainScreen();
+    setUpExercises();
+    setUpExtras();
+    setUpSettings();
+    setUpLessonNote();
+    setUpFaultPanel();
+    setUpTimers();
+}
 
+void Tform1::setUpMainScreen() {
     ComboBox1.setMaxLength(45);
     Memo1.setReadOnly(true);
     Memo1.setHint("Please click in this window to extend the window size.");
     Memo1.popupMenu = &PopupMenu1;
     GroupBox3.popupMenu = &PopupMenu9;
-    GroupBox21.popupMenu = &PopupMenu10;
+    Panel5.setHint("Clavora");
+    tastatur.einrichten();
+}
+
+void Tform1::setUpExercises() {
     BoxBuchstabenuebung.popupMenu = &PopupMenu3;
     Panel1.popupMenu = &PopupMenu3;
     GroupBox12.popupMenu = &PopupMenu7;
     Panel4.popupMenu = &PopupMenu5;
-
-    Panel5.setHint("Clavora");
     for (Control* label : {&Label24, &Label25, &Label26, &Label27, &Label61}) {
         label->setFontStyle(1);
     }
@@ -48,6 +59,11 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
 
     Edit2.setReadOnly(true);
     Edit2.setFont({"Times New Roman", 18, 1});
+    Memo4.setReadOnly(true);
+}
+
+void Tform1::setUpExtras() {
+    GroupBox21.popupMenu = &PopupMenu10;
     Edit4.setReadOnly(true);
     Edit5.setReadOnly(true);
     setRange(ScrollBar1, 1, 32, 1);
@@ -55,10 +71,11 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     setRange(ScrollBar3, 1, 30, 10);
     Edit6.setReadOnly(true);
     button24.setEnabled(false);
-    Memo4.setReadOnly(true);
     SpeedButton3.setHint("Change font size");
     BitBtn5.setEnabled(false); // the practice of an own text comes with its exercise
+}
 
+void Tform1::setUpSettings() {
     setRange(TrackBar1, 20, 260, 40);
     setRange(TrackBar2, 0, 60, 35);
     setRange(TrackBar3, 20, 50, 30);
@@ -66,13 +83,13 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     RadioButton20.setHint("Typing faults are only counted.");
     RadioButton19.setChecked(true);
     RadioButton1.setChecked(true);
-
-    tastatur.einrichten();
     Image11.setText("flag_de.svg");
     Image10.setText("flag_ch.svg");
     Image12.setText("flag_us.svg");
     Image3.setText("flag_uk.svg");
+}
 
+void Tform1::setUpLessonNote() {
     Panel66.setBevel(BevelStyle::Lowered);
     Panel67.setColor(rgb(0, 0, 128));
     Panel67.setFontColor(colours::white);
@@ -84,7 +101,9 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     }
     Label47.setFontColor(rgb(255, 0, 0));
     Label48.setFontColor(rgb(255, 0, 0));
+}
 
+void Tform1::setUpFaultPanel() {
     GroupBox14.setHint("How many mistakes did you make with which finger?");
     GroupBox14.popupMenu = &PopupMenu6;
     for (Control* balken :
@@ -92,7 +111,9 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
           &ProgressBar8, &ProgressBar9, &ProgressBar10}) {
         setRange(*balken, 0, 25, 0);
     }
+}
 
+void Tform1::setUpTimers() {
     Timer1.setInterval(250);
     Timer1.setEnabled(true);
     Timer2.setInterval(60000);
