@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
 
     platform::qt::Binder binder(program.window());
     platform.beforeModal.set([&binder] { binder.sync(); });
+    platform.printer.setWindowImage(
+        [&binder] { return binder.window().centralWidget()->grab().toImage(); });
     platform::qt::centreOnScreen(binder.window());
     binder.window().show();
     binder.sync(); // the name box takes the focus once the window shows

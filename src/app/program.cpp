@@ -14,12 +14,14 @@
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturlayout.h"
 #include "keyboard/zeichenfolge.h"
+#include "session/druckmenue.h"
 #include "session/lektionsstart.h"
 #include "session/pruefungsstart.h"
 #include "session/uhr.h"
 #include "session/wiederholung.h"
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
+#include "statistics/fehlerdruck.h"
 #include "statistics/fehlerstatistik.h"
 #include "statistics/gesamtstatistik.h"
 #include "users/anmeldung.h"
@@ -210,6 +212,19 @@ void Program::wire() {
     on(f.Skal50P, c, Skal50PClick);
     on(f.Skal25P, c, Skal25PClick);
     on(f.Skal10P, c, Skal10PClick);
+    on(f.Druckereinrichten1, c, Druckereinrichten1Click);
+    on(f.Bildschirmausdrucken1, c, Bildschirmausdrucken1Click);
+    on(f.BitBtn7, c, BitBtn7Click);
+    on(f.BitBtn8, c, BitBtn8Click);
+    on(f.Anpm2, c, anpm1Click);
+    on(f.N801, c, N801Click);
+    on(f.N1001, c, N1001Click);
+    on(f.N1201, c, N1201Click);
+    on(f.N1401, c, N1401Click);
+    on(f.N01, c, N01Click);
+    on(f.N101, c, N101Click);
+    on(f.N201, c, N201Click);
+    on(f.N31, c, N31Click);
     on(f.Button25, c, schreibregeln);
     on(f.Button28, c, MenueEigeneTexte);
     on(f.Button26, c, fehlerstatistikextras);

@@ -76,6 +76,7 @@ void Tform1::setUpExtras() {
 }
 
 void Tform1::setUpSettings() {
+    GroupBox2.popupMenu = &PopupMenu8;
     setRange(TrackBar1, 20, 260, 40);
     setRange(TrackBar2, 0, 60, 35);
     setRange(TrackBar3, 20, 50, 30);

@@ -146,6 +146,33 @@ public:
     virtual void show(const AboutInfo& info) = 0;
 };
 
+enum class Orientation { Portrait, Landscape };
+
+// How a print job ended. A machine without a printer offers a PDF file instead,
+// so "printed" may mean "saved as `pdf`".
+struct PrintOutcome {
+    enum class Kind { Printed, SavedAsPdf, Cancelled, Failed };
+    Kind kind = Kind::Printed;
+    std::filesystem::path pdf;
+    std::string reason; // why it failed
+};
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // The current printer's orientation, as the next job will use it.
+    virtual Orientation orientation() = 0;
+    // The printer setup dialog; the printer and orientation chosen apply to
+    // the next job. False when the learner cancels.
+    virtual bool setup() = 0;
+    // One job of monospaced lines in `font`.
+    virtual PrintOutcome printText(const std::string& title, const form::FontSpec& font,
+                                   const std::vector<std::string>& lines) = 0;
+    // One page: the main window's client area at its size on the screen,
+    // in the top left corner.
+    virtual PrintOutcome printWindow(const std::string& title) = 0;
+};
+
 // Everything a handler may reach outside the program, passed in explicitly.
 struct Services {
     Clock& clock;
@@ -160,6 +187,7 @@ struct Services {
     FontDialog& fonts;
     ColourDialog& colours;
     AboutBox& about;
+    Printer& printer;
 };
 
 } // namespace platform

@@ -44,6 +44,51 @@ void wunschfehlerrate(Context& c) {
     c.f.Label2.setCaption(zielquoteText(c.s.wunschfehlerquote));
 }
 
+namespace {
+
+// A preset sets the target, its track bar and its label together.
+void zieltempoVorgeben(Context& c, int anschlaege) {
+    c.s.wunschanschlaege = anschlaege;
+    c.f.TrackBar1.setPosition(anschlaege);
+    c.f.Label1.setCaption(zieltempoText(anschlaege));
+}
+
+void zielquoteVorgeben(Context& c, int prozent) {
+    c.s.wunschfehlerquote = static_cast<float>(prozent);
+    c.f.TrackBar2.setPosition(prozent * 10);
+    c.f.Label2.setCaption(zielquoteText(c.s.wunschfehlerquote));
+}
+
+} // namespace
+
+void anpm1Click(Context& c) {
+    zieltempoVorgeben(c, 60);
+}
+void N801Click(Context& c) {
+    zieltempoVorgeben(c, 80);
+}
+void N1001Click(Context& c) {
+    zieltempoVorgeben(c, 100);
+}
+void N1201Click(Context& c) {
+    zieltempoVorgeben(c, 120);
+}
+void N1401Click(Context& c) {
+    zieltempoVorgeben(c, 140);
+}
+void N01Click(Context& c) {
+    zielquoteVorgeben(c, 0);
+}
+void N101Click(Context& c) {
+    zielquoteVorgeben(c, 1);
+}
+void N201Click(Context& c) {
+    zielquoteVorgeben(c, 2);
+}
+void N31Click(Context& c) {
+    zielquoteVorgeben(c, 3);
+}
+
 void TrackBar3Change(Context& c) {
     c.s.anteilBekannte = static_cast<std::uint8_t>(c.f.TrackBar3.position());
     c.f.Label15.setCaption("known letters to " + std::to_string(c.s.anteilBekannte) + " %");

@@ -7,6 +7,16 @@ void einstellungenaktiviert(Context& c);
 void wunschanpm(Context& c);
 void wunschfehlerrate(Context& c);
 void TrackBar3Change(Context& c);
+// The presets of the "Studying aims" pop-up menu.
+void anpm1Click(Context& c);
+void N801Click(Context& c);
+void N1001Click(Context& c);
+void N1201Click(Context& c);
+void N1401Click(Context& c);
+void N01Click(Context& c);
+void N101Click(Context& c);
+void N201Click(Context& c);
+void N31Click(Context& c);
 void ber_erzwingen(Context& c);
 void Radiobutton20Click(Context& c);
 void CheckBox1Click(Context& c);

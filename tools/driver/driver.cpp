@@ -208,16 +208,33 @@ void queueColour(platform::fakes::FakeColourDialog& colours, std::string_view ar
     colours.answers.push_back(colour);
 }
 
+void queuePrinterSetup(platform::fakes::FakePrinter& printer, std::string_view arguments) {
+    const auto words = splitWords(arguments);
+    const std::string_view answer = words.size() == 1 ? words.front() : std::string_view();
+    if (answer == "portrait") {
+        printer.setupAnswers.emplace_back(platform::Orientation::Portrait);
+    } else if (answer == "landscape") {
+        printer.setupAnswers.emplace_back(platform::Orientation::Landscape);
+    } else if (answer == "cancel") {
+        printer.setupAnswers.emplace_back();
+    } else {
+        throw CommandError("dialog printer wants portrait, landscape or cancel");
+    }
+}
+
 } // namespace
 
 Driver::Driver(const Options& options)
     : fakes_(makeFakes(options)), services_{fakes_->clock,    fakes_->random,    fakes_->sound,
                                             fakes_->messages, fakes_->screen,    fakes_->disk,
                                             fakes_->opener,   fakes_->clipboard, files_,
-                                            fakes_->fonts,    fakes_->colours,   fakes_->about},
+                                            fakes_->fonts,    fakes_->colours,   fakes_->about,
+                                            fakes_->printer},
       program_(services_, options.directory), timers_(program_.window()) {
     // The driver shows the window, so a handler's request to close it lands here.
     program_.window().onCloseRequest = [this] { closeWindow(); };
+    fakes_->printer.setWindowSize(
+        [this] { return std::pair(program_.window().width(), program_.window().height()); });
     program_.init();
     timers_.update(nowMs());
 }
@@ -269,6 +286,7 @@ Driver::Command Driver::commandNamed(std::string_view name) {
         {"messages", &Driver::messages}, {"sounds", &Driver::sounds},
         {"close", &Driver::close},       {"quit", &Driver::quit},
         {"course", &Driver::course},     {"controls", &Driver::controls},
+        {"prints", &Driver::prints},
     };
     const auto it = kCommands.find(name);
     return it == kCommands.end() ? nullptr : it->second;
@@ -443,8 +461,10 @@ std::string Driver::dialog(std::string_view arguments) {
         queueFont(fakes_->fonts, rest);
     } else if (kind == "colour" || kind == "color") {
         queueColour(fakes_->colours, rest);
+    } else if (kind == "printer") {
+        queuePrinterSetup(fakes_->printer, rest);
     } else {
-        throw CommandError("dialog wants open, save, cancel, font or colour");
+        throw CommandError("dialog wants open, save, cancel, font, colour or printer");
     }
     return {};
 }
@@ -485,6 +505,13 @@ std::string Driver::course(std::string_view arguments) {
     requireNoArguments(arguments, "course");
     JsonWriter json;
     writeCourse(json);
+    return json.text();
+}
+
+std::string Driver::prints(std::string_view arguments) {
+    requireNoArguments(arguments, "prints");
+    JsonWriter json;
+    writePrints(json, fakes_->printer.take());
     return json.text();
 }
 

@@ -57,6 +57,7 @@ private:
     std::string sounds(std::string_view arguments);
     std::string course(std::string_view arguments);
     std::string controls(std::string_view arguments);
+    std::string prints(std::string_view arguments);
     // One key through the window, then into the focused text field.
     void press(std::uint8_t byte);
     std::string close(std::string_view arguments);

@@ -76,4 +76,32 @@ void writeSounds(JsonWriter& json, const std::vector<platform::fakes::SoundEvent
     json.endArray();
 }
 
+void writePrints(JsonWriter& json, const std::vector<platform::fakes::FakePrinter::Job>& jobs) {
+    json.beginArray();
+    for (const auto& job : jobs) {
+        json.beginObject()
+            .field("title", text::toUtf8(job.title))
+            .field("orientation",
+                   job.orientation == platform::Orientation::Landscape ? "landscape" : "portrait");
+        if (job.lines.empty() && job.imageWidth > 0) {
+            json.key("image")
+                .beginObject()
+                .field("width", job.imageWidth)
+                .field("height", job.imageHeight)
+                .endObject();
+        } else {
+            json.field("fontName", text::toUtf8(job.font.name))
+                .field("fontSize", job.font.size)
+                .key("lines")
+                .beginArray();
+            for (const auto& line : job.lines) {
+                json.value(text::toUtf8(line));
+            }
+            json.endArray();
+        }
+        json.endObject();
+    }
+    json.endArray();
+}
+
 } // namespace driver

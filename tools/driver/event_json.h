@@ -14,4 +14,8 @@ void writeMessages(JsonWriter& json, const std::vector<platform::fakes::MessageE
 // Sounds as {kind, file, synchronous, played}.
 void writeSounds(JsonWriter& json, const std::vector<platform::fakes::SoundEvent>& sounds);
 
+// Print jobs: {title, orientation, fontName, fontSize, lines} for text,
+// {title, orientation, image: {width, height}} for the window.
+void writePrints(JsonWriter& json, const std::vector<platform::fakes::FakePrinter::Job>& jobs);
+
 } // namespace driver

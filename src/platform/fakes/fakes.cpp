@@ -117,4 +117,48 @@ std::optional<form::Colour> FakeColourDialog::choose(form::Colour) {
     return popOr(answers);
 }
 
+bool FakePrinter::setup() {
+    if (setupAnswers.empty()) {
+        return false;
+    }
+    const auto answer = setupAnswers.front();
+    setupAnswers.pop_front();
+    if (!answer) {
+        return false;
+    }
+    orientation_ = *answer;
+    return true;
+}
+
+PrintOutcome FakePrinter::outcome() const {
+    if (!failWith.empty()) {
+        return {PrintOutcome::Kind::Failed, {}, failWith};
+    }
+    return {};
+}
+
+PrintOutcome FakePrinter::printText(const std::string& title, const form::FontSpec& font,
+                                    const std::vector<std::string>& lines) {
+    const PrintOutcome result = outcome();
+    if (result.kind == PrintOutcome::Kind::Printed) {
+        jobs_.push_back({title, orientation_, font, lines, 0, 0});
+    }
+    return result;
+}
+
+PrintOutcome FakePrinter::printWindow(const std::string& title) {
+    const PrintOutcome result = outcome();
+    if (result.kind == PrintOutcome::Kind::Printed) {
+        const auto [width, height] = windowSize_ ? windowSize_() : std::pair(0, 0);
+        jobs_.push_back({title, orientation_, {}, {}, width, height});
+    }
+    return result;
+}
+
+std::vector<FakePrinter::Job> FakePrinter::take() {
+    std::vector<Job> jobs;
+    jobs.swap(jobs_);
+    return jobs;
+}
+
 } // namespace platform::fakes

@@ -150,6 +150,39 @@ public:
     std::vector<AboutInfo> shown;
 };
 
+// Records every job; the setup dialog takes its answers from a queue (none:
+// cancelled), and `failWith` makes the next jobs fail with that reason.
+class FakePrinter : public Printer {
+public:
+    struct Job {
+        std::string title;
+        Orientation orientation = Orientation::Portrait;
+        form::FontSpec font;            // text jobs
+        std::vector<std::string> lines; // text jobs
+        int imageWidth = 0;             // window prints
+        int imageHeight = 0;
+    };
+    explicit FakePrinter(std::function<std::pair<int, int>()> windowSize = {})
+        : windowSize_(std::move(windowSize)) {}
+    Orientation orientation() override { return orientation_; }
+    bool setup() override;
+    PrintOutcome printText(const std::string& title, const form::FontSpec& font,
+                           const std::vector<std::string>& lines) override;
+    PrintOutcome printWindow(const std::string& title) override;
+    std::vector<Job> take();
+    void setWindowSize(std::function<std::pair<int, int>()> size) { windowSize_ = std::move(size); }
+
+    std::deque<std::optional<Orientation>> setupAnswers;
+    std::string failWith;
+
+private:
+    PrintOutcome outcome() const;
+
+    Orientation orientation_ = Orientation::Portrait;
+    std::function<std::pair<int, int>()> windowSize_;
+    std::vector<Job> jobs_;
+};
+
 // All fakes together, with the Services bundle that handlers take.
 struct FakePlatform {
     explicit FakePlatform(unsigned seed = 1, FakeScreen screenSize = {})
@@ -169,8 +202,9 @@ struct FakePlatform {
     FakeFontDialog fonts;
     FakeColourDialog colours;
     FakeAboutBox about;
-    Services services{clock,  random,    sound, messages, screen,  disk,
-                      opener, clipboard, files, fonts,    colours, about};
+    FakePrinter printer;
+    Services services{clock,     random, sound, messages, screen, disk,   opener,
+                      clipboard, files,  fonts, colours,  about,  printer};
 };
 
 } // namespace platform::fakes

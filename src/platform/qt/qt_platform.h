@@ -6,6 +6,7 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/qt/modal_hook.h"
+#include "platform/qt/printer.h"
 #include "platform/qt/random_source.h"
 #include "platform/qt/sound.h"
 #include "platform/services.h"
@@ -34,8 +35,9 @@ struct QtPlatform {
     QtFontDialog fonts{beforeModal};
     QtColourDialog colours{beforeModal};
     QtAboutBox about{beforeModal};
-    Services services{clock,  random,    sound, messages, screen,  disk,
-                      opener, clipboard, files, fonts,    colours, about};
+    QtPrinter printer{beforeModal};
+    Services services{clock,     random, sound, messages, screen,  disk,   opener,
+                      clipboard, files,  fonts, colours,  about,   printer};
 };
 
 } // namespace platform::qt

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/qt/modal_hook.h"
+#include "platform/services.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace platform::qt {
+
+// Prints through Qt PrintSupport. Where no printer is installed (no print
+// server, as on many laptops) each job is offered as a PDF file instead.
+class QtPrinter : public Printer {
+public:
+    // Asks where a PDF should go; empty when the learner cancels.
+    using PdfChooser =
+        std::function<std::optional<std::filesystem::path>(const std::string& title)>;
+
+    explicit QtPrinter(const ModalHook& beforeShow);
+
+    Orientation orientation() override;
+    bool setup() override;
+    PrintOutcome printText(const std::string& title, const form::FontSpec& font,
+                           const std::vector<std::string>& lines) override;
+    PrintOutcome printWindow(const std::string& title) override;
+
+    // The main window's client area as shown; set once the window exists.
+    void setWindowImage(std::function<QImage()> grab) { windowImage_ = std::move(grab); }
+    // Replaces the save dialog (tests print to a file they name).
+    void setPdfChooser(PdfChooser chooser) { pdfChooser_ = std::move(chooser); }
+    // Sends jobs to a PDF file even where a printer is installed.
+    void preferPdf(bool prefer) { preferPdf_ = prefer; }
+
+private:
+    // Opens the job: on the printer, or on a PDF file where there is none.
+    std::optional<PrintOutcome> begin(const std::string& title, PrintOutcome& done);
+
+    const ModalHook& beforeShow_;
+    QPrinter printer_{QPrinter::HighResolution};
+    std::function<QImage()> windowImage_;
+    PdfChooser pdfChooser_;
+    bool preferPdf_ = false;
+};
+
+} // namespace platform::qt
