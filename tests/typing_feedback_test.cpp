@@ -60,6 +60,20 @@ TEST_F(TypingFeedback, AKeyRedInItsOwnSchemeFlashesDarkRed) {
     EXPECT_EQ(shown & 0xFF, typed == 'a' ? 128U : 255U);
 }
 
+// The box is unticked as a person does it in the window, so its click
+// handler runs and the very next fault is silent.
+TEST_F(TypingFeedback, UntickingTheFaultSoundBoxSilencesTheNextFault) {
+    letterExercise();
+    run("click Button7\nset CheckBox1 0\nclick Button7\nsounds\n");
+    EXPECT_FALSE(s().fehlerton);
+    EXPECT_EQ(output(std::string("key ") + wrong() + "\nsounds\n"), "[]\n");
+
+    run("click Button7\nset CheckBox1 1\nclick Button7\n");
+    EXPECT_TRUE(s().fehlerton);
+    const std::string sounds = output(std::string("key ") + wrong() + "\nsounds\n");
+    EXPECT_NE(sounds.find("Error.wav"), std::string::npos) << sounds;
+}
+
 TEST_F(TypingFeedback, TheWordLineShowsItsTypedPartAndAWrongKeyLightsToo) {
     run("focus ComboBox1\ntype anna\nkey #13\nclick Button22\nset ScrollBar1 2\n"
         "click start2\nkey x\n");

@@ -95,6 +95,7 @@ public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
+    Form& form() const { return form_; }
     const std::string& name() const { return name_; }
     Kind kind() const { return kind_; }
     Control* parent() const { return parent_; }

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -223,6 +224,49 @@ TEST_F(BoundWindow, UserInputIsInTheModelBeforeTheHandlerRuns) {
 
     EXPECT_EQ(positions, std::vector<int>{41});
     EXPECT_EQ(checkedInHandler, std::vector<bool>{true});
+}
+
+// The same order the driver follows: the value, onChange, then onClick.
+TEST_F(BoundWindow, ClickedBoxesRunOnChangeOnlyWhenTheirValueChangedThenOnClick) {
+    std::vector<std::string> seen;
+    for (form::Control* c : {&form.CheckBox1, &form.RadioButton19, &form.RadioButton20}) {
+        c->onChange = [&seen, c] { seen.push_back("change " + c->name()); };
+        c->onClick = [&seen, c] {
+            seen.push_back("click " + c->name() + " " + std::to_string(c->checked()));
+        };
+    }
+    form.CheckBox1.setChecked(true);
+    form.RadioButton19.setChecked(true);
+    form.RadioButton20.setChecked(false);
+    binder.sync();
+
+    widgetOf<QCheckBox>(binder, form.CheckBox1).click();
+    widgetOf<QRadioButton>(binder, form.RadioButton20).click();
+    widgetOf<QRadioButton>(binder, form.RadioButton20).click();
+
+    EXPECT_EQ(seen, (std::vector<std::string>{"change CheckBox1", "click CheckBox1 0",
+                                              "change RadioButton20", "click RadioButton20 1",
+                                              "click RadioButton20 1"}));
+    EXPECT_FALSE(form.RadioButton19.checked());
+    EXPECT_FALSE(widgetOf<QRadioButton>(binder, form.RadioButton19).isChecked());
+}
+
+// A fault rate above the bar's scale shows a full bar, not an empty one.
+TEST_F(BoundWindow, ABarShowsItsPositionKeptWithinItsRange) {
+    auto& bar = widgetOf<QProgressBar>(binder, form.ProgressBar2);
+    form.ProgressBar2.setMax(25);
+    form.ProgressBar2.setPosition(33);
+    binder.sync();
+    EXPECT_EQ(bar.value(), 25);
+
+    form.ProgressBar2.setMax(50);
+    binder.sync();
+    EXPECT_EQ(bar.value(), 33);
+
+    form.ProgressBar2.setPosition(-4);
+    binder.sync();
+    EXPECT_EQ(bar.value(), 0);
+    EXPECT_EQ(form.ProgressBar2.position(), -4); // the model keeps what the handler wrote
 }
 
 TEST_F(BoundWindow, ModelChangesDoNotComeBackAsUserInput) {

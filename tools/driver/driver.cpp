@@ -7,6 +7,7 @@
 #include "driver/event_json.h"
 #include "driver/state_json.h"
 #include "driver/strict_cp1252.h"
+#include "form/user_input.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,8 +77,13 @@ std::string_view onlyWord(std::string_view arguments, std::string_view command) 
     return words.front();
 }
 
+bool isFull(const form::Control& field) {
+    return field.maxLength() > 0 && static_cast<int>(field.text().size()) >= field.maxLength();
+}
+
 // A text field takes the key after the handlers saw it, as a real one does:
-// printable characters are added, Backspace removes the last one.
+// printable characters are added, Backspace removes the last one, and a key
+// that changes nothing is no edit.
 void typeInto(form::Control& field, std::uint8_t byte) {
     const bool textField =
         (field.kind() == form::Kind::Edit || field.kind() == form::Kind::ComboBox) &&
@@ -88,18 +94,13 @@ void typeInto(form::Control& field, std::uint8_t byte) {
     std::string text = field.text();
     if (byte == 8 && !text.empty()) {
         text.pop_back();
-    } else if (byte >= 32 && byte != 127) {
-        if (field.maxLength() > 0 && static_cast<int>(text.size()) >= field.maxLength()) {
-            return;
-        }
+    } else if (byte >= 32 && byte != 127 && !isFull(field)) {
         text += static_cast<char>(byte);
     } else {
         return;
     }
-    field.setText(std::move(text));
-    if (field.onChange) {
-        field.onChange();
-    }
+    const form::Selection caret = form::caretAfter(text);
+    form::userTypes(field, std::move(text), caret);
 }
 
 std::uint8_t keyByte(std::string_view argument) {
@@ -117,24 +118,14 @@ std::uint8_t keyByte(std::string_view argument) {
     return static_cast<std::uint8_t>(bytes->front());
 }
 
-// A radio button switched on switches off its radio siblings.
-void checkRadio(form::Form& window, form::Control& radio) {
-    for (form::Control* sibling : window.childrenOf(radio.parent())) {
-        if (sibling != &radio && sibling->kind() == form::Kind::RadioButton) {
-            sibling->setChecked(false);
-        }
-    }
-    radio.setChecked(true);
-}
-
-void setChecked(form::Form& window, form::Control& box, int checked) {
+void setChecked(form::Control& box, int checked) {
     if (checked != 0 && checked != 1) {
         throw CommandError("set of a " + std::string(form::kindName(box.kind())) + " wants 0 or 1");
     }
-    if (checked == 1 && box.kind() == form::Kind::RadioButton) {
-        checkRadio(window, box);
+    if (checked == 0 && box.kind() == form::Kind::RadioButton) {
+        throw CommandError("a RadioButton is switched off by checking another one");
     }
-    box.setChecked(checked == 1);
+    form::userChecks(box, checked == 1);
 }
 
 std::vector<std::string> memoLines(std::string_view value) {
@@ -148,14 +139,6 @@ std::vector<std::string> memoLines(std::string_view value) {
         lines.emplace_back(value.substr(pos, escape - pos));
         pos = escape + 2;
     }
-}
-
-// What a person can type into a field that holds at most maxLength characters.
-std::string withinMaxLength(std::string value, int maxLength) {
-    if (maxLength > 0 && value.size() > static_cast<std::size_t>(maxLength)) {
-        value.resize(static_cast<std::size_t>(maxLength));
-    }
-    return value;
 }
 
 void fire(const std::function<void()>& handler) {
@@ -319,18 +302,12 @@ std::string Driver::focus(std::string_view arguments) {
 }
 
 std::string Driver::click(std::string_view arguments) {
-    form::Control& c = usableControl(onlyWord(arguments, "click"));
-    if (c.kind() == form::Kind::RadioButton) {
-        checkRadio(program_.window(), c);
-    } else if (c.kind() == form::Kind::CheckBox) {
-        c.setChecked(!c.checked());
-    }
-    fire(c.onClick);
+    form::userClicks(usableControl(onlyWord(arguments, "click")));
     return {};
 }
 
 std::string Driver::dblclick(std::string_view arguments) {
-    fire(usableControl(onlyWord(arguments, "dblclick")).onDblClick);
+    form::userDoubleClicks(usableControl(onlyWord(arguments, "dblclick")));
     return {};
 }
 
@@ -341,26 +318,26 @@ std::string Driver::set(std::string_view arguments) {
     switch (c.kind()) {
     case form::Kind::Edit:
     case form::Kind::ComboBox:
-        c.setText(withinMaxLength(value, c.maxLength()));
-        break;
+        form::userTypes(c, value, form::caretAfter(value));
+        return {};
     case form::Kind::Memo:
-    case form::Kind::RichEdit:
-        c.setLines(memoLines(value));
-        break;
+    case form::Kind::RichEdit: {
+        auto lines = memoLines(value);
+        const form::Selection caret = form::caretAfter(lines);
+        form::userEditsLines(c, std::move(lines), caret);
+        return {};
+    }
     case form::Kind::TrackBar:
     case form::Kind::ScrollBar:
-        c.setPosition(
-            std::clamp(integerArgument(value, "set"), c.min(), std::max(c.min(), c.max())));
-        break;
+        form::userMoves(c, integerArgument(value, "set"));
+        return {};
     case form::Kind::CheckBox:
     case form::Kind::RadioButton:
-        setChecked(program_.window(), c, integerArgument(value, "set"));
-        break;
+        setChecked(c, integerArgument(value, "set"));
+        return {};
     default:
         throw CommandError("cannot set " + c.name() + ", a " + form::kindName(c.kind()));
     }
-    fire(c.onChange);
-    return {};
 }
 
 std::string Driver::select(std::string_view arguments) {
@@ -376,9 +353,9 @@ std::string Driver::select(std::string_view arguments) {
     if (index < -1 || index >= static_cast<int>(c.items().size())) {
         throw CommandError(c.name() + " has no item " + std::to_string(index));
     }
-    c.setItemIndex(index);
-    c.setText(index < 0 ? std::string() : c.items()[static_cast<std::size_t>(index)]);
-    fire(c.onChange);
+    const std::string& text =
+        index < 0 ? std::string() : c.items()[static_cast<std::size_t>(index)];
+    form::userPicks(c, index, form::caretAfter(text));
     return {};
 }
 
@@ -390,9 +367,7 @@ std::string Driver::mouseup(std::string_view arguments) {
     form::Control& c = usableControl(words[0]);
     const int col = integerArgument(words[1], "mouseup");
     const int row = integerArgument(words[2], "mouseup");
-    if (c.onMouseUp) {
-        c.onMouseUp(col, row);
-    }
+    form::userReleasesOn(c, col, row);
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/binder.h"
 
+#include "form/user_input.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/key_translation.h"
 #include "platform/qt/main_window.h"
@@ -178,9 +179,9 @@ void Binder::bindMenuItem(Binding& binding) {
     if (binding.menu != nullptr) {
         // An item with items of its own is clicked as its submenu opens, so
         // its handler can still set the items up.
-        const Control* control = binding.control;
+        Control* control = binding.control;
         connect(binding.menu, &QMenu::aboutToShow, this,
-                [this, control] { deliver(control->onClick); });
+                [this, control] { userClicked(*control); });
     } else if (binding.action != nullptr) {
         connect(binding.action, &QAction::triggered, this,
                 [this, &binding] { menuItemChosen(binding); });
@@ -198,13 +199,10 @@ void Binder::connectInput(Binding& binding) {
     Control* control = binding.control;
     switch (control->kind()) {
     case Kind::Button:
-        connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
-                [this, control] { deliver(control->onClick); });
-        break;
     case Kind::RadioButton:
     case Kind::CheckBox:
         connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
-                [this, &binding] { userChecked(binding); });
+                [this, control] { userClicked(*control); });
         break;
     case Kind::Edit:
         connectLineEdit(binding, *static_cast<QLineEdit*>(widget));
@@ -226,11 +224,8 @@ void Binder::connectInput(Binding& binding) {
     case Kind::StringGrid:
         connect(static_cast<QTableWidget*>(widget), &QTableWidget::cellClicked, this,
                 [this, control](int row, int col) {
-                    deliver([control, row, col] {
-                        if (control->onMouseUp) {
-                            control->onMouseUp(col, row);
-                        }
-                    });
+                    form::userReleasesOn(*control, col, row);
+                    sync();
                 });
         break;
     default:
@@ -255,8 +250,8 @@ void Binder::connectRange(Binding& binding) {
                 if (writing_) {
                     return;
                 }
-                control->setPosition(value);
-                deliver(control->onChange);
+                form::userMoves(*control, value);
+                sync();
             });
 }
 
@@ -321,56 +316,36 @@ void Binder::deliver(const std::function<void()>& handler) {
     sync();
 }
 
-void Binder::userChecked(Binding& binding) {
+// The widget showed the model's value when it was clicked, so the model
+// makes the same switch Qt made (a box toggles, a radio button and its
+// siblings swap) and runs the handlers in the same order.
+void Binder::userClicked(Control& control) {
     if (writing_) {
         return;
     }
-    Control& control = *binding.control;
-    const bool was = control.checked();
-    control.setChecked(static_cast<QAbstractButton*>(binding.widget)->isChecked());
-    if (control.kind() == Kind::RadioButton) {
-        // Qt switched the sibling radio buttons off; the model hears of it.
-        for (Control* sibling : form_.childrenOf(control.parent())) {
-            const auto* radio = sibling->kind() == Kind::RadioButton
-                                    ? static_cast<QAbstractButton*>(widgetOf(*sibling))
-                                    : nullptr;
-            if (radio != nullptr) {
-                sibling->setChecked(radio->isChecked());
-            }
-        }
-    }
-    if (control.checked() != was && control.onChange) {
-        control.onChange();
-    }
-    deliver(control.onClick);
+    form::userClicks(control);
+    sync();
 }
 
 void Binder::userTyped(Binding& binding, const QLineEdit& edit) {
     if (writing_) {
         return;
     }
-    Control& control = *binding.control;
-    control.setText(toCp1252(edit.text()));
     const auto [start, length] = lineSelection(edit);
-    control.setSelStart(start);
-    control.setSelLength(length);
+    form::userTypes(*binding.control, toCp1252(edit.text()), {start, length});
     binding.shown.selection = std::pair(start, length);
-    deliver(control.onChange);
+    sync();
 }
 
 void Binder::userPicked(Binding& binding, int index) {
     if (writing_) {
         return;
     }
-    Control& control = *binding.control;
     const auto* combo = static_cast<QComboBox*>(binding.widget);
-    control.setItemIndex(index);
-    control.setText(toCp1252(combo->itemText(index)));
     const auto [start, length] = lineSelection(*combo->lineEdit());
-    control.setSelStart(start);
-    control.setSelLength(length);
+    form::userPicks(*binding.control, index, {start, length});
     binding.shown.selection = std::pair(start, length);
-    deliver(control.onChange);
+    sync();
 }
 
 void Binder::userEditedDocument(Binding& binding) {
@@ -378,20 +353,18 @@ void Binder::userEditedDocument(Binding& binding) {
     if (writing_ || editor->isReadOnly()) {
         return;
     }
-    Control& control = *binding.control;
     const QString text = editor->toPlainText();
     const QTextCursor cursor = editor->textCursor();
     const int start = toModelPosition(text, cursor.selectionStart());
     const int end = toModelPosition(text, cursor.selectionEnd());
-    control.setLines(splitLines(text));
-    control.setSelStart(start);
-    control.setSelLength(end - start);
+    form::userEditsLines(*binding.control, splitLines(text), {start, end - start});
     binding.shown.selection = std::pair(start, end - start);
-    deliver(control.onChange);
+    sync();
 }
 
 void Binder::menuItemChosen(Binding& binding) {
-    deliver(binding.control->onClick);
+    form::userClicks(*binding.control);
+    sync();
     // Qt ticks a checkable item itself; only the model may say it is ticked.
     const QScopedValueRollback<bool> writing(writing_, true);
     writeControl(binding);
@@ -471,7 +444,8 @@ void Binder::mouseButton(QWidget& receiver, const QMouseEvent& mouse) {
     case QEvent::MouseButtonDblClick:
         pressed_ = nullptr;
         if (usable && (control->kind() == Kind::Panel || control->kind() == Kind::Image)) {
-            deliver(control->onDblClick);
+            form::userDoubleClicks(*control);
+            sync();
         }
         return;
     default:
@@ -481,7 +455,7 @@ void Binder::mouseButton(QWidget& receiver, const QMouseEvent& mouse) {
                        receiver.rect().contains(mouse.position().toPoint());
     pressed_ = nullptr;
     if (click) {
-        deliver(control->onClick);
+        userClicked(*control);
     }
 }
 

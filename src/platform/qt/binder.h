@@ -67,7 +67,7 @@ private:
     void followModelFocus();
 
     void deliver(const std::function<void()>& handler);
-    void userChecked(Binding& binding);
+    void userClicked(form::Control& control);
     void userTyped(Binding& binding, const QLineEdit& edit);
     void userPicked(Binding& binding, int index);
     void userEditedDocument(Binding& binding);

@@ -275,12 +275,15 @@ void writeRichText(QTextEdit& editor, const Control& c, ShownValues& shown) {
     editor.moveCursor(QTextCursor::Start);
 }
 
+// A position beyond the range shows at its end: a bar above its maximum is
+// full. QProgressBar would ignore such a value and keep showing the old one.
 template <class Range> void writeRange(Range& range, const Control& c) {
     if (range.minimum() != c.min() || range.maximum() != c.max()) {
         range.setRange(c.min(), c.max());
     }
-    if (range.value() != c.position()) {
-        range.setValue(c.position());
+    const int shown = std::clamp(c.position(), c.min(), std::max(c.min(), c.max()));
+    if (range.value() != shown) {
+        range.setValue(shown);
     }
 }
 
