@@ -206,6 +206,8 @@ TEST_F(ExerciseClock, ExaminationCountsDownAndEndsOnTheMainScreen) {
     EXPECT_EQ(s().restminuten, 0) << "never below zero";
     tick();
     EXPECT_FALSE(s().zeittest);
+    ASSERT_EQ(platform_.forms.open(), &program_.results());
+    closeResults();
     EXPECT_EQ(s().lektionsteil, 0);
     EXPECT_TRUE(f().Timer1.enabled());
     EXPECT_FALSE(f().Timer2.enabled());

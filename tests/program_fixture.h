@@ -48,6 +48,14 @@ public:
         click(f().BitBtn2);
         click(f().BitBtn3);
     }
+    // The results window's OK once its timer has made it available.
+    void closeResults() {
+        auto& results = program_.results();
+        for (int i = 0; i < 5; ++i) {
+            results.Timer1.onTimer();
+        }
+        results.Button1.onClick();
+    }
     void installSounds() {
         for (const char* name : {"Error.wav", "Approval1.wav", "Approval2.wav"}) {
             std::filesystem::copy_file(std::filesystem::path(CLAVORA_ASSETS) / name,

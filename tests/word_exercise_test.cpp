@@ -293,6 +293,7 @@ TEST_F(WordExercise, ExaminationEarnsNothingCountsDownAndEnds) {
     f().Timer2.onTimer();
     tick();
     EXPECT_FALSE(s().zeittest);
+    closeResults();
     EXPECT_EQ(s().lektionsteil, 0);
     EXPECT_TRUE(f().GroupBox3.showing());
 }

@@ -21,6 +21,7 @@
 #include "session/wiederholung.h"
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
+#include "statistics/ergebnisfenster.h"
 #include "statistics/fehlerdruck.h"
 #include "statistics/fehlerstatistik.h"
 #include "statistics/gesamtstatistik.h"
@@ -158,6 +159,7 @@ void Program::init() {
     bilderZeigen(c, directory_);
     benutzernamenLesen(c);
     f.setFocused(&f.ComboBox1);
+    ergebnisfenster::FormCreate(c);
 }
 
 void Program::wire() {
@@ -215,6 +217,10 @@ void Program::wire() {
     on(f.Druckereinrichten1, c, Druckereinrichten1Click);
     on(f.Bildschirmausdrucken1, c, Bildschirmausdrucken1Click);
     on(f.BitBtn7, c, BitBtn7Click);
+    c.f2.onShow = [&c] { ergebnisfenster::FormPaint(c); };
+    c.f2.onCloseQuery = [&c] { return c.f2.okGedrueckt; };
+    c.f2.Timer1.onTimer = [&c] { ergebnisfenster::Timer1Timer(c); };
+    on(c.f2.Button1, c, ergebnisfenster::Button1Click);
     on(f.BitBtn8, c, BitBtn8Click);
     on(f.Anpm2, c, anpm1Click);
     on(f.N801, c, N801Click);

@@ -20,6 +20,7 @@ public:
     void init();
 
     form::Tform1& window() { return window_; }
+    form::TForm2& results() { return results_; }
     Sitzungszustand& state() { return state_; }
     Context& context() { return context_; }
     const std::filesystem::path& programDirectory() const { return directory_; }
@@ -31,5 +32,6 @@ private:
     std::filesystem::path directory_;
     Sitzungszustand state_;
     form::Tform1 window_;
-    Context context_{state_, window_, services_};
+    form::TForm2 results_;
+    Context context_{state_, window_, results_, services_};
 };

@@ -60,6 +60,8 @@ public:
     // Returns whether the window may close.
     std::function<bool()> onCloseQuery;
     std::function<void()> onDeactivate;
+    // The window appears (a modal window each time it is shown).
+    std::function<void()> onShow;
 
 private:
     friend class Control;

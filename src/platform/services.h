@@ -1,10 +1,11 @@
 #pragma once
 
-#include "form/control.h"
+#include "form/form.h"
 
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -173,6 +174,15 @@ public:
     virtual PrintOutcome printWindow(const std::string& title) = 0;
 };
 
+// A window of the program's own beside the main one (the results window),
+// shown modally: until it closes the main window takes no input. The window
+// asks to close with `requestClose`; `closed` runs once it has.
+class ModalForms {
+public:
+    virtual ~ModalForms() = default;
+    virtual void showModal(form::Form& window, std::function<void()> closed) = 0;
+};
+
 // Everything a handler may reach outside the program, passed in explicitly.
 struct Services {
     Clock& clock;
@@ -188,6 +198,7 @@ struct Services {
     ColourDialog& colours;
     AboutBox& about;
     Printer& printer;
+    ModalForms& forms;
 };
 
 } // namespace platform

@@ -198,11 +198,12 @@ void pruefungBeenden(Context& c) {
     c.s.zeittest = false;
     c.f.Timer2.setEnabled(false);
     c.f.Timer1.setEnabled(false);
-    // Until the results window exists, its closing step is done here: the
-    // lesson part the examination started from comes back.
-    c.s.lektionsteil = c.s.zeittestteil;
-    c.f.Timer1.setEnabled(true);
-    Buchstabenuebung_abbruch(c);
+    // The results window's OK leaves the exercise; once it has closed the way
+    // back runs once more, with the clock going again.
+    c.svc.forms.showModal(c.f2, [&c] {
+        c.f.Timer1.setEnabled(true);
+        Buchstabenuebung_abbruch(c);
+    });
 }
 
 void Timer2Timer(Context& c) {

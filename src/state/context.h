@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/tform1.h"
+#include "form/tform2.h"
 #include "platform/services.h"
 #include "state/sitzungszustand.h"
 
@@ -17,6 +18,7 @@ struct Ablauf {
 struct Context {
     Sitzungszustand& s;
     form::Tform1& f;
+    form::TForm2& f2; // the results window
     platform::Services& svc;
     Ablauf ablauf{};
 };

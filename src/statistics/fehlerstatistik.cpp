@@ -38,6 +38,21 @@ constexpr std::array<Fingerzeile, 9> kFinger = {{
      "Forefinger: ", &Sitzungszustand::farbeZeigefinger},
 }};
 
+std::array<Fingeranzeige, 9> anzeigen(form::Tform1& f) {
+    std::array<Fingeranzeige, 9> result = {{
+        {f.*kFinger[0].balken, f.*kFinger[0].text},
+        {f.*kFinger[1].balken, f.*kFinger[1].text},
+        {f.*kFinger[2].balken, f.*kFinger[2].text},
+        {f.*kFinger[3].balken, f.*kFinger[3].text},
+        {f.*kFinger[4].balken, f.*kFinger[4].text},
+        {f.*kFinger[5].balken, f.*kFinger[5].text},
+        {f.*kFinger[6].balken, f.*kFinger[6].text},
+        {f.*kFinger[7].balken, f.*kFinger[7].text},
+        {f.*kFinger[8].balken, f.*kFinger[8].text},
+    }};
+    return result;
+}
+
 std::string zahl(std::uint16_t wert) {
     return std::to_string(wert).substr(0, 5);
 }
@@ -61,20 +76,26 @@ void statistikberechnen(Sitzungszustand& s, const FingerPaare& zaehler) {
     }
 }
 
-void Fehlerstatistik(Context& c) {
-    auto& s = c.s;
-    auto& f = c.f;
-    f.GroupBox14.setCaption("Fault statistics lesson " + std::to_string(s.lektion));
+void fingerzeilenZeigen(const Sitzungszustand& s, const std::array<Fingeranzeige, 9>& zeilen,
+                        const std::array<const char*, 9>& woerter) {
     for (std::size_t k = 1; k <= 9; ++k) {
-        const auto& zeile = kFinger[k - 1];
-        (f.*zeile.balken)
-            .setPosition(static_cast<int>(messung::rundenGerade(s.fingerfehlerquoten[k])));
-        auto& text = f.*zeile.text;
-        form::setReadableFontColor(text, s.*zeile.farbe);
-        text.setCaption(zeile.wort + zahl(s.fingerfehler[k]) + " out of " +
-                        zahl(s.fingeranschlaege[k]) + " incorrect (" +
-                        messung::festkomma(s.fingerfehlerquoten[k], 5, 2) + " %)");
+        const auto& zeile = zeilen[k - 1];
+        zeile.balken.setPosition(static_cast<int>(messung::rundenGerade(s.fingerfehlerquoten[k])));
+        form::setReadableFontColor(zeile.text, s.*kFinger[k - 1].farbe);
+        zeile.text.setCaption(woerter[k - 1] + zahl(s.fingerfehler[k]) + " out of " +
+                              zahl(s.fingeranschlaege[k]) + " incorrect (" +
+                              messung::festkomma(s.fingerfehlerquoten[k], 5, 2) + " %)");
     }
+}
+
+void Fehlerstatistik(Context& c) {
+    auto& f = c.f;
+    f.GroupBox14.setCaption("Fault statistics lesson " + std::to_string(c.s.lektion));
+    std::array<const char*, 9> woerter{};
+    for (std::size_t k = 0; k < 9; ++k) {
+        woerter[k] = kFinger[k].wort;
+    }
+    fingerzeilenZeigen(c.s, anzeigen(f), woerter);
 }
 
 void Fehlerstatistikaktivieren(Context& c) {

@@ -2,8 +2,22 @@
 
 #include "state/context.h"
 
+#include <array>
+
 // Computes the nine per-finger fault rates from keystroke and fault counts.
 void statistikberechnen(Sitzungszustand& s, const FingerPaare& zaehler);
+
+// One finger's bar and text line of a fault panel.
+struct Fingeranzeige {
+    form::Control& balken;
+    form::Control& text;
+};
+
+// Fills nine finger rows (fingers 1..9) from the session's rates and counts:
+// each bar the rounded rate, each line word, faults, keystrokes and rate, in
+// the finger's colour.
+void fingerzeilenZeigen(const Sitzungszustand& s, const std::array<Fingeranzeige, 9>& zeilen,
+                        const std::array<const char*, 9>& woerter);
 
 // Refreshes the live fault-statistics panel from the session.
 void Fehlerstatistik(Context& c);

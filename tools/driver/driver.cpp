@@ -212,8 +212,8 @@ Driver::Driver(const Options& options)
                                             fakes_->messages, fakes_->screen,    fakes_->disk,
                                             fakes_->opener,   fakes_->clipboard, files_,
                                             fakes_->fonts,    fakes_->colours,   fakes_->about,
-                                            fakes_->printer},
-      program_(services_, options.directory), timers_(program_.window()) {
+                                            fakes_->printer,  fakes_->forms},
+      program_(services_, options.directory), timers_({&program_.window(), &program_.results()}) {
     // The driver shows the window, so a handler's request to close it lands here.
     program_.window().onCloseRequest = [this] { closeWindow(); };
     fakes_->printer.setWindowSize(
@@ -288,7 +288,9 @@ std::string Driver::type(std::string_view arguments) {
 }
 
 void Driver::press(std::uint8_t byte) {
-    auto& window = program_.window();
+    // A modal window takes the keys while it is open.
+    form::Form& window =
+        fakes_->forms.open() != nullptr ? *fakes_->forms.open() : program_.window();
     form::Control* focused = window.focused();
     window.dispatchKey(byte);
     if (focused != nullptr && window.focused() == focused && focused->showing()) {
@@ -379,7 +381,7 @@ std::string Driver::tick(std::string_view arguments) {
     }
     form::Control& timer1 = program_.window().Timer1;
     for (int i = 0; i < count; ++i) {
-        advanceTo(nowMs() + kTickMs);
+        runTimersUntil(nowMs() + kTickMs, &timer1);
         if (timer1.enabled()) {
             timers_.fired(timer1, nowMs());
             fire(timer1.onTimer);
@@ -395,16 +397,20 @@ std::string Driver::wait(std::string_view arguments) {
     if (!seconds || !std::isfinite(*seconds) || *seconds < 0) {
         throw CommandError("wait wants seconds, not " + quoted(arguments));
     }
-    const long long target = nowMs() + std::llround(*seconds * 1000);
+    runTimersUntil(nowMs() + std::llround(*seconds * 1000), nullptr);
+    return {};
+}
+
+void Driver::runTimersUntil(long long targetMs, const form::Control* except) {
     timers_.update(nowMs());
-    for (auto due = timers_.next(); due && due->atMs <= target; due = timers_.next()) {
+    for (auto due = timers_.next(except); due && due->atMs <= targetMs;
+         due = timers_.next(except)) {
         advanceTo(due->atMs);
         timers_.fired(*due->timer, nowMs());
         fire(due->timer->onTimer);
         timers_.update(nowMs());
     }
-    advanceTo(target);
-    return {};
+    advanceTo(targetMs);
 }
 
 std::string Driver::answer(std::string_view arguments) {
@@ -449,6 +455,8 @@ std::string Driver::get(std::string_view arguments) {
     const std::string_view name = onlyWord(arguments, "get");
     if (name == program_.window().name()) {
         writeWindow(json, program_.window());
+    } else if (name == program_.results().name()) {
+        writeWindow(json, openModal(name));
     } else {
         writeControl(json, control(name));
     }
@@ -518,8 +526,21 @@ bool Driver::closeWindow() {
     return finished_;
 }
 
+form::Form& Driver::openModal(std::string_view name) {
+    form::Form* open = fakes_->forms.open();
+    if (open == nullptr || open->name() != name) {
+        throw CommandError(std::string(name) + " is not open");
+    }
+    return *open;
+}
+
+// "TForm2.Label3" is a control of the results window, a bare name one of the
+// main window.
 form::Control& Driver::control(std::string_view name) {
-    form::Control* c = program_.window().find(name);
+    const std::size_t dot = name.find('.');
+    form::Control* c = dot == std::string_view::npos
+                           ? program_.window().find(name)
+                           : openModal(name.substr(0, dot)).find(name.substr(dot + 1));
     if (c == nullptr) {
         throw CommandError("unknown control " + quoted(name));
     }
@@ -530,6 +551,10 @@ form::Control& Driver::control(std::string_view name) {
 // sits on: a disabled group box, panel or menu disables what it holds.
 form::Control& Driver::usableControl(std::string_view name) {
     form::Control& c = control(name);
+    const form::Form* modal = fakes_->forms.open();
+    if (modal != nullptr && &c.form() != modal) {
+        throw CommandError(modal->name() + " is open: " + c.name() + " takes no input");
+    }
     for (const form::Control* p = &c; p != nullptr; p = p->parent()) {
         if (!p->enabled()) {
             throw CommandError(c.name() + " is disabled");

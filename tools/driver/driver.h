@@ -66,6 +66,10 @@ private:
     // Asks the window's close query; a yes ends the driver.
     bool closeWindow();
     form::Control& control(std::string_view name);
+    // The modal window of that name; an error unless it is open.
+    form::Form& openModal(std::string_view name);
+    // Fires every timer due up to targetMs (but `except`) and moves the clock there.
+    void runTimersUntil(long long targetMs, const form::Control* except);
     form::Control& usableControl(std::string_view name);
     long long nowMs() const;
     void advanceTo(long long ms);

@@ -2,10 +2,12 @@
 
 namespace driver {
 
-TimerSchedule::TimerSchedule(const form::Form& window) {
-    for (form::Control* c : window.controls()) {
-        if (c->kind() == form::Kind::Timer) {
-            entries_.push_back({c});
+TimerSchedule::TimerSchedule(std::initializer_list<const form::Form*> windows) {
+    for (const form::Form* window : windows) {
+        for (form::Control* c : window->controls()) {
+            if (c->kind() == form::Kind::Timer) {
+                entries_.push_back({c});
+            }
         }
     }
 }
@@ -25,10 +27,10 @@ void TimerSchedule::update(long long nowMs) {
     }
 }
 
-std::optional<TimerSchedule::Due> TimerSchedule::next() const {
+std::optional<TimerSchedule::Due> TimerSchedule::next(const form::Control* except) const {
     std::optional<Due> first;
     for (const Entry& e : entries_) {
-        if (e.running && (!first || e.dueMs < first->atMs)) {
+        if (e.running && e.timer != except && (!first || e.dueMs < first->atMs)) {
             first = Due{e.timer, e.dueMs};
         }
     }

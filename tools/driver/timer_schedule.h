@@ -2,6 +2,7 @@
 
 #include "form/form.h"
 
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace driver {
 // timer with interval 0 never fires, as in the window toolkit.
 class TimerSchedule {
 public:
-    explicit TimerSchedule(const form::Form& window);
+    explicit TimerSchedule(std::initializer_list<const form::Form*> windows);
 
     void update(long long nowMs);
 
@@ -22,7 +23,7 @@ public:
         long long atMs;
     };
     // The running timer due first (the earlier registered on a tie), if any.
-    std::optional<Due> next() const;
+    std::optional<Due> next(const form::Control* except = nullptr) const;
 
     // After a timer fired at nowMs: its next interval starts from its due
     // time, so a timer keeps its rhythm, but never lies in the past.

@@ -161,4 +161,26 @@ std::vector<FakePrinter::Job> FakePrinter::take() {
     return jobs;
 }
 
+void FakeModalForms::showModal(form::Form& window, std::function<void()> closed) {
+    open_ = &window;
+    closed_ = std::move(closed);
+    window.onCloseRequest = [this] { close(); };
+    if (window.onShow) {
+        window.onShow();
+    }
+}
+
+void FakeModalForms::close() {
+    if (open_ == nullptr) {
+        return;
+    }
+    open_->onCloseRequest = nullptr;
+    open_ = nullptr;
+    const auto closed = std::move(closed_);
+    closed_ = nullptr;
+    if (closed) {
+        closed();
+    }
+}
+
 } // namespace platform::fakes

@@ -183,6 +183,20 @@ private:
     std::vector<Job> jobs_;
 };
 
+// A modal window "opens" and stays open, without blocking, until it asks to
+// close; then the caller's continuation runs, as after a modal call returns.
+class FakeModalForms : public ModalForms {
+public:
+    void showModal(form::Form& window, std::function<void()> closed) override;
+    // The open window, or nullptr.
+    form::Form* open() const { return open_; }
+    void close();
+
+private:
+    form::Form* open_ = nullptr;
+    std::function<void()> closed_;
+};
+
 // All fakes together, with the Services bundle that handlers take.
 struct FakePlatform {
     explicit FakePlatform(unsigned seed = 1, FakeScreen screenSize = {})
@@ -203,8 +217,9 @@ struct FakePlatform {
     FakeColourDialog colours;
     FakeAboutBox about;
     FakePrinter printer;
-    Services services{clock,     random, sound, messages, screen, disk,   opener,
-                      clipboard, files,  fonts, colours,  about,  printer};
+    FakeModalForms forms;
+    Services services{clock,     random, sound, messages, screen, disk,    opener,
+                      clipboard, files,  fonts, colours,  about,  printer, forms};
 };
 
 } // namespace platform::fakes

@@ -413,8 +413,9 @@ bool Binder::previewKeyPress(QWidget& receiver, const QKeyEvent& key) {
     const bool typing = takesTyping(receiver, *byte);
     form_.dispatchKey(*byte);
     sync();
-    // Anywhere else the key is spent, so Space or Enter never presses a button.
-    return !typing;
+    // Anywhere else the key is spent, so Space or Enter never presses a button;
+    // a window without key preview (the results window) leaves it to its controls.
+    return !typing && static_cast<bool>(form_.onKeyPress);
 }
 
 void Binder::previewKeyRelease(const QKeyEvent& key) {

@@ -6,6 +6,9 @@ namespace platform::qt {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->setAccepted(!closeAllowed || closeAllowed());
+    if (event->isAccepted() && closed) {
+        closed();
+    }
 }
 
 } // namespace platform::qt

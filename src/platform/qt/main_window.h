@@ -11,6 +11,8 @@ public:
     MainWindow() = default;
 
     std::function<bool()> closeAllowed;
+    // Runs once the window has agreed to close.
+    std::function<void()> closed;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/message_boxes.h"
+#include "platform/qt/modal_forms.h"
 #include "platform/qt/modal_hook.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/random_source.h"
@@ -36,8 +37,9 @@ struct QtPlatform {
     QtColourDialog colours{beforeModal};
     QtAboutBox about{beforeModal};
     QtPrinter printer{beforeModal};
-    Services services{clock,     random, sound, messages, screen,  disk,   opener,
-                      clipboard, files,  fonts, colours,  about,   printer};
+    QtModalForms forms{beforeModal};
+    Services services{clock,     random, sound,   messages, screen, disk,    opener,
+                      clipboard, files,  fonts,   colours,  about,  printer, forms};
 };
 
 } // namespace platform::qt
