@@ -1,5 +1,5 @@
-#include "program_fixture.h"
 #include "measurement/messung.h"
+#include "program_fixture.h"
 #include "session/uhr.h"
 
 namespace {
@@ -43,7 +43,7 @@ TEST_F(ExerciseClock, PauseIsLeftOutOfTheSpeed) {
     typeRight(29);
     tick(40);
     click(f().Button15);
-    EXPECT_EQ(s().anzeigestatus, 3);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Pause);
     EXPECT_EQ(f().Panel4.color(), form::colours::navy);
     EXPECT_EQ(f().Button15.caption(), "Go on!");
     EXPECT_EQ(f().grau1.caption(), "Go on!");
@@ -54,7 +54,7 @@ TEST_F(ExerciseClock, PauseIsLeftOutOfTheSpeed) {
     key(expected());
     EXPECT_EQ(s().anschlaegeBuchstaben, 30) << "keys are ignored while paused";
     click(f().Button15);
-    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
     EXPECT_EQ(f().Button15.caption(), "Pause");
     EXPECT_EQ(f().Pause1.caption(), "Pause!");
     EXPECT_EQ(f().Panel4.color(), form::colours::buttonFace);
@@ -69,7 +69,7 @@ TEST_F(ExerciseClock, SettingsOpenStopsKeystrokesAndTheClock) {
     typeRight(29);
     tick(40);
     click(f().Button7);
-    EXPECT_EQ(s().anzeigestatus, 0);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::KeineMessung);
     EXPECT_EQ(f().Button7.caption(), "Go on!");
     EXPECT_EQ(f().silber1.caption(), "Go on!");
     EXPECT_TRUE(f().GroupBox1.showing());
@@ -80,7 +80,7 @@ TEST_F(ExerciseClock, SettingsOpenStopsKeystrokesAndTheClock) {
     EXPECT_EQ(s().anschlaegeBuchstaben, 30);
     tick(20);
     click(f().Button7);
-    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
     EXPECT_EQ(f().Button7.caption(), "Settings");
     EXPECT_TRUE(f().GroupBox5.showing());
     EXPECT_FALSE(f().GroupBox1.visible());
@@ -119,16 +119,43 @@ TEST_F(ExerciseClock, ExerciseAcrossMidnightKeepsItsSpeed) {
 TEST_F(ExerciseClock, LosingTheFocusPausesOnlyARunningMeasuredExercise) {
     startLetterExercise();
     f().onDeactivate();
-    EXPECT_NE(s().anzeigestatus, 3) << "no keystroke yet";
+    EXPECT_NE(s().anzeigestatus, Anzeige::Pause) << "no keystroke yet";
     key('a');
     click(f().Button7);
     f().onDeactivate();
-    EXPECT_EQ(s().anzeigestatus, 0) << "a Settings box is open";
+    EXPECT_EQ(s().anzeigestatus, Anzeige::KeineMessung) << "a Settings box is open";
     click(f().Button7);
     f().onDeactivate();
-    EXPECT_EQ(s().anzeigestatus, 3);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Pause);
     f().onDeactivate();
-    EXPECT_EQ(s().anzeigestatus, 3) << "a second loss does not resume";
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Pause) << "a second loss does not resume";
+}
+
+TEST_F(ExerciseClock, SettingsAndAutoPauseGoByTheSessionNotByButtonCaptions) {
+    runningExercise(*this);
+    f().Button7.setCaption("Options");
+    click(f().Button7);
+    EXPECT_TRUE(f().GroupBox1.showing());
+    f().onDeactivate();
+    EXPECT_EQ(s().anzeigestatus, Anzeige::KeineMessung) << "the box is open: no pause";
+    f().Button7.setCaption("Settings");
+    click(f().Button7);
+    EXPECT_FALSE(f().GroupBox1.visible()) << "the second click closes whatever the caption";
+    f().Button7.setCaption("Options");
+    f().onDeactivate();
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Pause);
+}
+
+TEST_F(ExerciseClock, AKeyboardViewChosenWhilePausedDoesNotEndThePause) {
+    runningExercise(*this);
+    click(f().Button15);
+    click(f().schwarz1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
+    EXPECT_EQ(f().Button15.caption(), "Go on!") << "still paused";
+    click(f().Button15);
+    EXPECT_EQ(f().Button15.caption(), "Pause") << "Go on! resumes";
+    EXPECT_EQ(f().Panel4.color(), form::colours::buttonFace);
+    EXPECT_FALSE(f().Label61.visible());
 }
 
 TEST_F(ExerciseClock, LeavingFromAPauseRestoresTheMainScreen) {
@@ -136,7 +163,7 @@ TEST_F(ExerciseClock, LeavingFromAPauseRestoresTheMainScreen) {
     click(f().Button15);
     click(f().ZurckzumHauptmen1);
     EXPECT_FALSE(s().buchstabenuebungaktiv);
-    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
     EXPECT_EQ(s().farblektion, 17);
     EXPECT_NE(f().Panel4.color(), form::colours::navy);
     EXPECT_TRUE(f().GroupBox3.showing());
@@ -164,14 +191,14 @@ TEST_F(ExerciseClock, ACancelledCloseLeavesTheExerciseAsItWasPausedOrRunning) {
     runningExercise(*this);
     platform_.messages.queue(platform::Answer::No);
     EXPECT_FALSE(f().onCloseQuery());
-    EXPECT_EQ(s().anzeigestatus, 1) << "a running exercise runs on";
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur) << "a running exercise runs on";
     EXPECT_EQ(f().Button15.caption(), "Pause");
     EXPECT_TRUE(s().buchstabenuebungaktiv);
 
     click(f().Button15);
     platform_.messages.queue(platform::Answer::No);
     EXPECT_FALSE(f().onCloseQuery());
-    EXPECT_EQ(s().anzeigestatus, 3) << "a paused exercise stays paused";
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Pause) << "a paused exercise stays paused";
     EXPECT_EQ(f().Panel4.color(), form::colours::navy);
     const auto boxes = platform_.messages.take();
     ASSERT_EQ(boxes.size(), 2U);

@@ -27,7 +27,7 @@ TEST_F(FaultStatistics, PanelShowsEachFingerInItsColourDuringTheExercise) {
     typeRight(10);
     key(wrong());
     click(f().Button14);
-    EXPECT_EQ(s().anzeigestatus, 2);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Fehlerstatistik);
     EXPECT_TRUE(f().GroupBox14.showing());
     EXPECT_FALSE(f().Memo1.visible());
     EXPECT_EQ(f().GroupBox14.geometry().top, static_cast<int>(768 / 2.6));
@@ -69,7 +69,7 @@ TEST_F(FaultStatistics, CourseTableFromExtrasShowsPassedLessonsOnly) {
     s().fingerWort[3] = {10, 1};
     click(f().Button22);
     click(f().Button26);
-    EXPECT_EQ(s().anzeigestatus, 2);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Fehlerstatistik);
     EXPECT_TRUE(f().GroupBox15.showing());
     EXPECT_FALSE(f().GroupBox14.visible()) << "the live panel stays hidden from Extras";
     EXPECT_EQ(f().StringGrid1.cells()[3][1], "  5");

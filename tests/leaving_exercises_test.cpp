@@ -22,10 +22,10 @@ protected:
         EXPECT_TRUE(f().Pause1.enabled());
         EXPECT_TRUE(f().Button15.enabled());
         EXPECT_FALSE(f().GroupBox1.visible());
-        EXPECT_EQ(s().anzeigestatus, 1);
+        EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
         typeRight(2);
         f().onDeactivate();
-        EXPECT_EQ(s().anzeigestatus, 3) << "losing the focus pauses again";
+        EXPECT_EQ(s().anzeigestatus, Anzeige::Pause) << "losing the focus pauses again";
     }
 };
 

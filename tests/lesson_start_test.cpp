@@ -33,7 +33,7 @@ TEST_F(LessonStart, StartShowsTheNoteAndArmsTheLetterExercise) {
     EXPECT_FALSE(f().GroupBox3.visible());
     EXPECT_FALSE(f().Memo1.visible());
     EXPECT_FALSE(s().buchstabenuebungaktiv);
-    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
     EXPECT_EQ(s().farblektion, 1);
     EXPECT_EQ(s().zeichenvorrat, 8);
     EXPECT_EQ(s().neuezeichen, 9);

@@ -112,7 +112,7 @@ TEST_F(MainWindow, EmptyWritingRulesShowAnEmptyBoxAndAFolderIsReported) {
 TEST_F(MainWindow, AboutBoxPausesARunningExerciseWhileItIsOpen) {
     startLetterExercise();
     key('a');
-    std::uint8_t statusWhileOpen = 0;
+    Anzeige statusWhileOpen = Anzeige::KeineMessung;
     bool backEnabledWhileOpen = true;
     platform_.about.whileOpen = [&] {
         statusWhileOpen = s().anzeigestatus;
@@ -122,9 +122,9 @@ TEST_F(MainWindow, AboutBoxPausesARunningExerciseWhileItIsOpen) {
     ASSERT_EQ(platform_.about.shown.size(), 1U);
     EXPECT_EQ(platform_.about.shown[0].product, "Clavora");
     EXPECT_EQ(platform_.about.shown[0].picture, directory_ / "about.svg");
-    EXPECT_EQ(statusWhileOpen, 3);
+    EXPECT_EQ(statusWhileOpen, Anzeige::Pause);
     EXPECT_FALSE(backEnabledWhileOpen);
-    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
     EXPECT_TRUE(f().Button6.enabled());
 }
 

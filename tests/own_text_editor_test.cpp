@@ -91,6 +91,21 @@ TEST_F(OwnTextEditor, UnsavedChangesAreOfferedBeforeTheyAreReplacedOrLeft) {
     EXPECT_EQ(platform_.messages.take().front().text, "Do you want to save your changes?");
 }
 
+TEST_F(OwnTextEditor, ANewTextAfterChangingOneAsksForItsOwnName) {
+    writeFile("a.TXT", "first\n");
+    platform_.files.openAnswers.push_back(texts() / "a.TXT");
+    click(f().Button28);
+    click(f().Button33);
+    click(f().Button30);
+    f().BitBtn6.setCaption("Save changes");
+    f().Memo3.setLines({"new"});
+    f().Memo3.onChange();
+    platform_.files.saveAnswers.push_back(texts() / "b.TXT");
+    click(f().BitBtn6);
+    EXPECT_EQ(readFile(texts() / "a.TXT"), "first\n");
+    EXPECT_EQ(readFile(texts() / "b.TXT"), "new\n");
+}
+
 TEST_F(OwnTextEditor, CancellingThePracticeDialogLoadsTheTextLastSavedAsNew) {
     click(f().Button28);
     click(f().Button30);

@@ -184,13 +184,13 @@ TEST_F(WordExercise, SettingsToggleExcludesTheOpenTime) {
     startWordExercise(3);
     tick(8);
     click(f().Button8);
-    EXPECT_EQ(s().anzeigestatus, 0);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::KeineMessung);
     EXPECT_EQ(f().Button8.caption(), "Go on!");
     EXPECT_EQ(f().Einstellungen1.caption(), "Go on!");
     EXPECT_FALSE(f().Button20.enabled());
     tick(20);
     click(f().Button8);
-    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
     EXPECT_TRUE(f().Button20.enabled());
     EXPECT_EQ(s().pausensekunden, 5);
 }

@@ -21,7 +21,7 @@ void uebungsknoepfe(form::Tform1& f, bool frei) {
 void Info1Click(Context& c) {
     auto& s = c.s;
     const bool laeuft = uebungLaeuft(s);
-    if (laeuft && s.anzeigestatus != 0 && s.anzeigestatus != 3) {
+    if (laeuft && wirdGemessen(s.anzeigestatus)) {
         BPause(c);
     }
     if (laeuft) {
@@ -31,7 +31,7 @@ void Info1Click(Context& c) {
     c.svc.about.show(
         {"Clavora", kVersion, verzeichnis / "about.svg", verzeichnis / "Clavora.html"});
     if (s.buchstabenuebungaktiv || s.wortuebungaktiv) {
-        if (s.anzeigestatus == 3) {
+        if (s.anzeigestatus == Anzeige::Pause) {
             BPause(c);
         }
         uebungsknoepfe(c.f, true);

@@ -167,7 +167,7 @@ void anzeigerZeigen(Context& c) {
 void tempoZeigen(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
-    if (s.anzeigestatus == 1) {
+    if (s.anzeigestatus == Anzeige::Tastatur) {
         keyboard::tastaturaktiviert(c, erwartetesZeichen(s));
     }
     s.anpm = messung::anschlaegeProMinute(s.anschlaegeBuchstaben, s.uebungssekunden);
@@ -219,7 +219,7 @@ void fehlerquoteZeigen(Context& c) {
 void Buchstabenuebung(Context& c, std::uint8_t zeichen) {
     auto& s = c.s;
     auto& f = c.f;
-    if (s.anzeigestatus == 0 || s.anzeigestatus == 3) {
+    if (!wirdGemessen(s.anzeigestatus)) {
         return;
     }
     const bool erster = s.anschlaegeBuchstaben == 0;
@@ -260,5 +260,5 @@ void Buchstabenuebung(Context& c, std::uint8_t zeichen) {
 }
 
 void buchstabenuebungeinstellungen(Context& c) {
-    exercises::einstellungenUmschalten(c, exercises::buchstabenknoepfe(c.f));
+    exercises::einstellungenUmschalten(c, exercises::buchstabenknoepfe(c));
 }

@@ -10,7 +10,8 @@ constexpr const char* kWeiter = "Go on!";
 void oeffnen(Context& c, const Einstellungsknoepfe& k) {
     auto& s = c.s;
     s.statusvoreinstellungen = s.anzeigestatus;
-    s.anzeigestatus = 0;
+    s.anzeigestatus = Anzeige::KeineMessung;
+    k.offen = true;
     k.knopf.setCaption(kWeiter);
     k.menue.setCaption(kWeiter);
     c.f.GroupBox1.setTop(static_cast<int>(s.bildschirmhoehe / 2.5));
@@ -19,6 +20,7 @@ void oeffnen(Context& c, const Einstellungsknoepfe& k) {
 
 // The box closes and the exercise's controls come back.
 void zuruecksetzen(Context& c, const Einstellungsknoepfe& k) {
+    k.offen = false;
     k.knopf.setCaption("Settings");
     k.menue.setCaption("Settings");
     c.f.GroupBox1.hide();
@@ -34,9 +36,9 @@ void zuruecksetzen(Context& c, const Einstellungsknoepfe& k) {
 void schliessen(Context& c, const Einstellungsknoepfe& k) {
     auto& s = c.s;
     zuruecksetzen(c, k);
-    if (s.anzeigestatus == 1) {
+    if (s.anzeigestatus == Anzeige::Tastatur) {
         c.f.GroupBox5.show();
-    } else if (s.anzeigestatus == 2) {
+    } else if (s.anzeigestatus == Anzeige::Fehlerstatistik) {
         c.f.GroupBox14.show();
     }
     s.pausensekundenbisher = s.pausensekunden;
@@ -45,23 +47,34 @@ void schliessen(Context& c, const Einstellungsknoepfe& k) {
 
 } // namespace
 
-Einstellungsknoepfe buchstabenknoepfe(form::Tform1& f) {
-    return {f.Button7, f.silber1, {&f.Button5, &f.Button14, &f.Button15, &f.grau1, &f.Pause1}, {}};
+Einstellungsknoepfe buchstabenknoepfe(Context& c) {
+    auto& f = c.f;
+    return {f.Button7,
+            f.silber1,
+            c.s.buchstabeneinstellungenoffen,
+            {&f.Button5, &f.Button14, &f.Button15, &f.grau1, &f.Pause1},
+            {}};
 }
 
-Einstellungsknoepfe wortknoepfe(form::Tform1& f) {
+Einstellungsknoepfe wortknoepfe(Context& c) {
+    auto& f = c.f;
     return {f.Button8,
             f.Einstellungen1,
+            c.s.worteinstellungenoffen,
             {&f.Button18, &f.Button19, &f.Button20, &f.Pause1, &f.Pause2},
             {&f.Button14, &f.Button5}};
 }
 
 void offeneEinstellungenSchliessen(Context& c) {
-    for (const auto& k : {buchstabenknoepfe(c.f), wortknoepfe(c.f)}) {
-        if (k.knopf.caption() == kWeiter) {
+    for (const auto& k : {buchstabenknoepfe(c), wortknoepfe(c)}) {
+        if (k.offen) {
             zuruecksetzen(c, k);
         }
     }
+}
+
+bool einstellungenOffen(const Sitzungszustand& s) {
+    return s.buchstabeneinstellungenoffen || s.worteinstellungenoffen;
 }
 
 void einstellungenUmschalten(Context& c, const Einstellungsknoepfe& k) {
@@ -70,7 +83,7 @@ void einstellungenUmschalten(Context& c, const Einstellungsknoepfe& k) {
     }
     c.f.GroupBox5.hide();
     c.f.GroupBox14.hide();
-    if (k.knopf.caption() != kWeiter) {
+    if (!k.offen) {
         oeffnen(c, k);
     } else {
         schliessen(c, k);

@@ -135,6 +135,7 @@ void TextErstellen(Context& c) {
     f.OpenDialog1.fileName.clear();
     f.SaveDialog1.fileName.clear();
     f.Label22.hide();
+    c.s.vorhandenertext = false;
     f.BitBtn6.setCaption("Save text");
     f.BitBtn5.hide();
     f.BitBtn6.show();
@@ -153,6 +154,7 @@ void Textaendern(Context& c) {
     auto& f = c.f;
     speichernAnbieten(c, "An already existing text will be changed.");
     f.BitBtn6.setEnabled(false);
+    c.s.vorhandenertext = true;
     f.BitBtn6.setCaption("Save changes");
     f.Label22.hide();
     f.BitBtn5.hide();
@@ -177,7 +179,7 @@ void Textaendern(Context& c) {
 }
 
 void BitBtn6Click(Context& c) {
-    if (c.f.BitBtn6.caption() == "Save text") {
+    if (!c.s.vorhandenertext) {
         alsNeuSpeichern(c);
         return;
     }

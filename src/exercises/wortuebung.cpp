@@ -249,7 +249,7 @@ void zahlenZeigen(Context& c) {
 void tastaturZeigen(Context& c) {
     auto& s = c.s;
     s.tastenzeichen = zeichenAn(s, s.wortzeichenposition);
-    if (s.anzeigestatus == 1) {
+    if (s.anzeigestatus == Anzeige::Tastatur) {
         keyboard::tastaturaktiviert(c, s.tastenzeichen);
     }
     ++s.anschlaegeText;
@@ -276,7 +276,7 @@ void Wortuebungeinrichten(Context& c) {
                                &f.GroupBox7, &f.GroupBox10, &f.Memo1}) {
         box->hide();
     }
-    s.anzeigestatus = 1;
+    s.anzeigestatus = Anzeige::Tastatur;
     s.wortzeichenposition = 0;
     s.zeilenlaenge = 0;
     f.Edit2.setFont({s.schriftWort, schriftgroesse(c, s.schriftgroesseWort), s.schriftstilWort});
@@ -320,7 +320,8 @@ void Wortuebungeinrichten(Context& c) {
 void Wortuebung(Context& c, std::uint8_t zeichen) {
     auto& s = c.s;
     auto& f = c.f;
-    if (zeichen == keyboard::kKeineTaste || !s.wortuebungaktiv || s.anzeigestatus == 3) {
+    if (zeichen == keyboard::kKeineTaste || !s.wortuebungaktiv ||
+        s.anzeigestatus == Anzeige::Pause) {
         startaufforderung(c);
         return;
     }
@@ -373,7 +374,7 @@ void Wortuebung(Context& c, std::uint8_t zeichen) {
 
 void Wortuebungeinstellungen(Context& c) {
     auto& f = c.f;
-    exercises::einstellungenUmschalten(c, exercises::wortknoepfe(f));
+    exercises::einstellungenUmschalten(c, exercises::wortknoepfe(c));
     if (f.GroupBox1.visible()) {
         f.setFocused(&f.GroupBox1);
     }

@@ -33,7 +33,7 @@ void Tastatur(Context& c) {
     f.Button18.setEnabled(false);
     f.Button5.setEnabled(true);
     f.Button18.setEnabled(true);
-    c.s.anzeigestatus = 1;
+    c.s.anzeigestatus = Anzeige::Tastatur;
     tastaturaktiviert(c, kKeineTaste);
 }
 

@@ -58,7 +58,7 @@ void buchstabenuebungVorbereiten(Context& c) {
     Nullsetzen(c);
     s.pausensekundenbisher = 0;
     s.pausensekunden = 0;
-    s.anzeigestatus = 1;
+    s.anzeigestatus = Anzeige::Tastatur;
     const auto& lektion = course::lektion(s.lektion);
     s.zeichenvorrat = lektion.zeichenvorrat;
     s.neuezeichen = lektion.neuezeichen;

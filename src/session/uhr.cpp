@@ -14,10 +14,6 @@ const char* teilZusatz(std::uint8_t lektionsteil) {
     return lektionsteil == 1 ? " (word-exercise)" : " (letter-exercise)";
 }
 
-bool istPausiert(const Context& c) {
-    return c.f.Panel4.color() == form::colours::navy;
-}
-
 void tempoMessen(Context& c, std::uint16_t anschlaege, bool eigenerText) {
     messung::tickzeitNehmen(c);
     c.s.uebungssekunden = messung::nettosekunden(c.s);
@@ -28,7 +24,7 @@ void tempoMessen(Context& c, std::uint16_t anschlaege, bool eigenerText) {
 }
 
 void geschwindigkeitMessen(Context& c) {
-    if (c.s.anzeigestatus == 0 || c.s.anzeigestatus == 3) {
+    if (!wirdGemessen(c.s.anzeigestatus)) {
         return;
     }
     if (c.s.buchstabenuebungaktiv) {
@@ -75,7 +71,8 @@ void pausieren(Context& c) {
         b->setEnabled(false);
     }
     s.statusvorpause = s.anzeigestatus;
-    s.anzeigestatus = 3;
+    s.anzeigestatus = Anzeige::Pause;
+    s.pausiert = true;
     f.grau1.setCaption("Go on!");
     f.Pause1.setCaption("Go on!");
     f.Pause2.setCaption("Go on!");
@@ -119,13 +116,14 @@ void fortsetzen(Context& c) {
         b->setEnabled(true);
     }
     c.s.anzeigestatus = c.s.statusvorpause;
+    c.s.pausiert = false;
     messung::pauseAbrechnen(c);
 }
 
 void pausierenFallsLaufend(Context& c) {
     const bool uebungLaeuft =
         c.s.buchstabenuebungaktiv || c.s.wortuebungaktiv || c.s.eigenetexteaktiv;
-    if (uebungLaeuft && !istPausiert(c)) {
+    if (uebungLaeuft && !c.s.pausiert) {
         BPause(c);
     }
 }
@@ -137,10 +135,11 @@ void universaltimer(Context& c) {
     auto& f = c.f;
     geschwindigkeitMessen(c);
     keyboard::tastaturfaerben(c);
-    if (s.buchstabenuebungaktiv && s.anzeigestatus == 0) {
+    if (s.buchstabenuebungaktiv && s.anzeigestatus == Anzeige::KeineMessung) {
         keyboard::einstellungsvorschau(c);
     }
-    if ((s.buchstabenuebungaktiv || s.wortuebungaktiv) && s.anzeigestatus == 2) {
+    if ((s.buchstabenuebungaktiv || s.wortuebungaktiv) &&
+        s.anzeigestatus == Anzeige::Fehlerstatistik) {
         Fehlerstatistik(c);
     }
     if (s.zeichenindex == 8) {
@@ -155,7 +154,7 @@ void universaltimer(Context& c) {
     if (!s.buchstabenuebungaktiv && !s.wortuebungaktiv) {
         startbeschriftungen(c);
     }
-    if (s.anzeigestatus == 0) {
+    if (s.anzeigestatus == Anzeige::KeineMessung) {
         f.RadioButton19.setChecked(s.korrekturerzwingen);
         f.RadioButton20.setChecked(!s.korrekturerzwingen);
     }
@@ -172,7 +171,7 @@ void BPause(Context& c) {
                              &f.Button14, &f.Button19}) {
         b->setEnabled(true);
     }
-    if (istPausiert(c)) {
+    if (c.s.pausiert) {
         fortsetzen(c);
     } else {
         pausieren(c);
@@ -181,14 +180,10 @@ void BPause(Context& c) {
 
 void deaktiviert(Context& c) {
     const auto& s = c.s;
-    const auto& f = c.f;
     if (!s.buchstabenuebungaktiv && !s.wortuebungaktiv && !s.eigenetexteaktiv) {
         return;
     }
-    const bool keineEinstellungenOffen = f.Button7.caption() == "Settings" &&
-                                         f.Button8.caption() == "Settings" &&
-                                         f.button40.caption() == "Settings";
-    if (keineEinstellungenOffen && s.anzeigestatus != 3 &&
+    if (!exercises::einstellungenOffen(s) && s.anzeigestatus != Anzeige::Pause &&
         (s.anschlaegeText != 0 || s.anschlaegeBuchstaben != 0)) {
         BPause(c);
     }
@@ -238,8 +233,8 @@ void Buchstabenuebung_abbruch(Context& c) {
     s.buchstabenuebungaktiv = false;
     s.wortuebungaktiv = false;
     s.eigenetexteaktiv = false;
-    if (s.anzeigestatus == 3) {
-        s.anzeigestatus = 1;
+    if (s.anzeigestatus == Anzeige::Pause) {
+        s.anzeigestatus = Anzeige::Tastatur;
         BPause(c);
     }
     s.farblektion = 17;

@@ -18,6 +18,22 @@ struct FingerZaehler {
 using FingerPaare = std::array<FingerZaehler, 10>;
 using FingerWerte = std::array<std::uint16_t, 10>;
 
+// What the exercise screen shows, and with it whether the clock measures.
+// The numbers are the program's own and are printed as such.
+enum class Anzeige : std::uint8_t {
+    KeineMessung = 0,    // start-up, or a Settings box open during an exercise
+    Tastatur = 1,        // the keyboard view
+    Fehlerstatistik = 2, // the live fault statistics of the exercise
+    Pause = 3,
+    Gesamtstatistik = 4, // the overall fault statistics, opened from Extras
+};
+
+// The clock and the keystrokes of the letter exercise stop while a Settings
+// box is open or the exercise is paused.
+constexpr bool wirdGemessen(Anzeige anzeige) {
+    return anzeige != Anzeige::KeineMessung && anzeige != Anzeige::Pause;
+}
+
 constexpr std::size_t kZeichenAnzahl = 87;
 constexpr std::size_t kSatzGroesse = 560;
 
@@ -27,9 +43,16 @@ struct Sitzungszustand {
     bool wortuebungaktiv = false;
     bool eigenetexteaktiv = false;
     std::uint8_t lektionsteil = 0;
-    std::uint8_t anzeigestatus = 0;
-    std::uint8_t statusvorpause = 0;
-    std::uint8_t statusvoreinstellungen = 0;
+    Anzeige anzeigestatus = Anzeige::KeineMessung;
+    Anzeige statusvorpause = Anzeige::KeineMessung;
+    Anzeige statusvoreinstellungen = Anzeige::KeineMessung;
+    // The pause toggle goes by this, not by anzeigestatus: a view chosen
+    // while paused changes anzeigestatus, and leaving an exercise sets it
+    // before it resumes.
+    bool pausiert = false;
+    // The Settings box of the letter or the word exercise is open.
+    bool buchstabeneinstellungenoffen = false;
+    bool worteinstellungenoffen = false;
     bool wiederholungaktiv = false;
     bool zeittest = false;
     std::uint8_t restminuten = 0;
@@ -136,6 +159,9 @@ struct Sitzungszustand {
     std::uint16_t vorherigewortzeile = 0;
     // The key panel lit red for a moment after a wrong key; 0 when none is.
     std::uint8_t fehltaste = 0;
+    // The own-text editor changes a text it opened and saves it back there;
+    // otherwise it makes a new one and asks for a name.
+    bool vorhandenertext = false;
     std::string benutzername;
     std::uint16_t nutzungen = 0;
     std::array<double, 10> fingerfehlerquoten{}; // 1..9

@@ -105,7 +105,7 @@ void Fehlerstatistikaktivieren(Context& c) {
     } else {
         f.GroupBox14.setTop(static_cast<int>(c.s.bildschirmhoehe / 2.6));
     }
-    c.s.anzeigestatus = 2;
+    c.s.anzeigestatus = Anzeige::Fehlerstatistik;
     f.Button14.setEnabled(true);
     f.Button19.setEnabled(true);
     f.Button18.setEnabled(true);

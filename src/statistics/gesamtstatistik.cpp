@@ -37,7 +37,7 @@ void lektionsquotenBerechnen(Context& c) {
             static_cast<std::int16_t>(s.fingerBuchstaben[k].fehler + s.fingerWort[k].fehler);
     }
     statistikberechnen(s, summe);
-    if (s.anzeigestatus != 4) {
+    if (s.anzeigestatus != Anzeige::Gesamtstatistik) {
         for (std::size_t k = 1; k <= 9; ++k) {
             s.fingeranschlaege[k] = static_cast<std::uint16_t>(summe[k].anschlaege);
             s.fingerfehler[k] = static_cast<std::uint16_t>(summe[k].fehler);
@@ -58,13 +58,13 @@ void gesamtfehlerstatistik(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
     f.GroupBox12.hide();
-    if (s.anzeigestatus != 4) {
+    if (s.anzeigestatus != Anzeige::Gesamtstatistik) {
         f.GroupBox15.setTop(static_cast<int>(s.bildschirmhoehe / 120));
     }
     lektionsquotenBerechnen(c);
     f.GroupBox5.hide();
     f.GroupBox14.setTop(static_cast<int>(s.bildschirmhoehe / 2.18));
-    if (s.anzeigestatus != 4) {
+    if (s.anzeigestatus != Anzeige::Gesamtstatistik) {
         f.GroupBox14.show();
     }
     for (std::size_t lektion = 1; lektion <= 16; ++lektion) {
@@ -74,12 +74,12 @@ void gesamtfehlerstatistik(Context& c) {
         }
     }
     f.GroupBox15.show();
-    s.anzeigestatus = 2;
+    s.anzeigestatus = Anzeige::Fehlerstatistik;
 }
 
 void fehlerstatistikextras(Context& c) {
     auto& f = c.f;
-    c.s.anzeigestatus = 4;
+    c.s.anzeigestatus = Anzeige::Gesamtstatistik;
     for (form::Control* box : {&f.GroupBox14, &f.GroupBox7, &f.GroupBox5}) {
         box->hide();
     }

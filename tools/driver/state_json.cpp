@@ -14,6 +14,11 @@ void put(JsonWriter& json, std::string_view name, const std::string& cp1252) {
     json.field(name, text::toUtf8(cp1252));
 }
 
+// The display state is printed as the program's number for it.
+void put(JsonWriter& json, std::string_view name, Anzeige anzeige) {
+    json.field(name, static_cast<std::uint8_t>(anzeige));
+}
+
 void put(JsonWriter& json, std::string_view name, const FingerPaare& fingers) {
     json.key(name).beginArray();
     for (std::size_t finger = 1; finger < fingers.size(); ++finger) {
@@ -82,6 +87,9 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "anzeigestatus", s.anzeigestatus);
     put(json, "statusvorpause", s.statusvorpause);
     put(json, "statusvoreinstellungen", s.statusvoreinstellungen);
+    put(json, "pausiert", s.pausiert);
+    put(json, "buchstabeneinstellungenoffen", s.buchstabeneinstellungenoffen);
+    put(json, "worteinstellungenoffen", s.worteinstellungenoffen);
     put(json, "wiederholungaktiv", s.wiederholungaktiv);
     put(json, "zeittest", s.zeittest);
     put(json, "restminuten", s.restminuten);
@@ -157,6 +165,7 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "lernfortschrittangezeigt", s.lernfortschrittangezeigt);
     put(json, "vorherigewortzeile", s.vorherigewortzeile);
     put(json, "fehltaste", s.fehltaste);
+    put(json, "vorhandenertext", s.vorhandenertext);
     put(json, "fingerfehlerquoten", s.fingerfehlerquoten);
     put(json, "loeschfreigabe", s.loeschfreigabe);
     put(json, "loeschzeile", s.loeschzeile);
