@@ -109,7 +109,7 @@ TEST_F(Printing, AFailedJobSaysWhyAndAPdfSaysWhereAndTheExerciseIsUntouched) {
     EXPECT_EQ(boxes.back().icon, platform::Icon::Error);
     EXPECT_EQ(boxes.back().text, "The screen could not be printed:\r\rThe printer vanished.");
     EXPECT_EQ(s().anschlaegeBuchstaben, anschlaege);
-    EXPECT_EQ(s().anzeigestatus, 1);
+    EXPECT_EQ(s().anzeigestatus, Anzeige::Tastatur);
 
     druckergebnisMelden(c(), {PrintOutcome::Kind::SavedAsPdf, "/home/a/stats.pdf", {}},
                         "The fault statistics");
