@@ -60,6 +60,27 @@ TEST_F(QtPrinting, TheWindowPrintsOnOnePageAndACancelledSaveWritesNothing) {
     EXPECT_TRUE(run("pdfinfo", {QString::fromStdString(pdf->string())})
                     .contains(QRegularExpression("Pages: +1\\n")));
 
+    // A window wider than the page is made smaller, never cut off: the whole
+    // picture, on white, lies inside the page.
+    QLabel wide("Clavora");
+    wide.setStyleSheet("background: black");
+    wide.resize(2000, 300);
+    printer.setWindowImage([&wide] { return wide.grab().toImage(); });
+    ASSERT_EQ(printer.printWindow("Clavora").kind, PrintOutcome::Kind::SavedAsPdf);
+    const QString png = QString::fromStdString((folder / "page").string());
+    run("pdftoppm",
+        {"-r", "20", "-png", "-singlefile", QString::fromStdString(pdf->string()), png});
+    const QImage page(png + ".png");
+    ASSERT_FALSE(page.isNull());
+    int right = 0;
+    for (int x = 0; x < page.width(); ++x) {
+        if (qGray(page.pixel(x, 5)) < 64) {
+            right = x;
+        }
+    }
+    EXPECT_LT(right, page.width() - 1) << "the picture runs off the page";
+    EXPECT_GT(right, page.width() / 2);
+
     std::filesystem::remove(*pdf);
     pdf.reset();
     EXPECT_EQ(printer.printWindow("Clavora").kind, PrintOutcome::Kind::Cancelled);

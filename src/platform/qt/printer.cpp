@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QScreen>
+#include <algorithm>
 
 namespace platform::qt {
 namespace {
@@ -116,6 +117,8 @@ PrintOutcome QtPrinter::printText(const std::string& title, const form::FontSpec
 }
 
 PrintOutcome QtPrinter::printWindow(const std::string& title) {
+    // The window must show what the handler changed before it is taken.
+    beforeShow_();
     const QImage image = windowImage_ ? windowImage_() : QImage();
     if (image.isNull()) {
         return failed(QStringLiteral("There is no window to print."));
@@ -128,10 +131,13 @@ PrintOutcome QtPrinter::printWindow(const std::string& title) {
     if (!painter.begin(&printer_)) {
         return failed(QStringLiteral("The printer could not be opened."));
     }
-    // The printout has the size the window has on the screen.
+    // The printout has the size the window has on the screen, unless that is
+    // wider or taller than the page: then it is made smaller, never cut off.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double screenDpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
-    const double scale = printer_.resolution() / screenDpi;
+    const QRectF page = printer_.pageLayout().paintRectPixels(printer_.resolution());
+    const double scale = std::min({printer_.resolution() / screenDpi, page.width() / image.width(),
+                                   page.height() / image.height()});
     painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
     if (!painter.end() || printer_.printerState() == QPrinter::Error) {
         return failed(QStringLiteral("The printer reported an error."));
