@@ -85,8 +85,8 @@ std::optional<PrintOutcome> QtPrinter::begin(const std::string& title, PrintOutc
     return std::nullopt;
 }
 
-PrintOutcome QtPrinter::printText(const std::string& title, const form::FontSpec& font,
-                                  const std::vector<std::string>& lines) {
+PrintOutcome QtPrinter::print(const std::string& title,
+                              const std::function<void(QPainter&, const QRectF&)>& draw) {
     PrintOutcome done;
     if (const auto stop = begin(title, done)) {
         return *stop;
@@ -95,25 +95,31 @@ PrintOutcome QtPrinter::printText(const std::string& title, const form::FontSpec
     if (!painter.begin(&printer_)) {
         return failed(QStringLiteral("The printer could not be opened."));
     }
-    QFont printed(toQString(font.name));
-    printed.setStyleHint(QFont::Monospace);
-    printed.setPointSize(font.size);
-    painter.setFont(printed);
-    const QRectF page = printer_.pageLayout().paintRectPixels(printer_.resolution());
-    const QFontMetricsF metrics(printed, &printer_);
-    double y = 0;
-    for (const std::string& line : lines) {
-        if (y + metrics.height() > page.height() && y > 0) {
-            printer_.newPage();
-            y = 0;
-        }
-        painter.drawText(QPointF(0, y + metrics.ascent()), withTabsExpanded(toQString(line)));
-        y += metrics.lineSpacing();
-    }
+    draw(painter, printer_.pageLayout().paintRectPixels(printer_.resolution()));
     if (!painter.end() || printer_.printerState() == QPrinter::Error) {
         return failed(QStringLiteral("The printer reported an error."));
     }
     return done;
+}
+
+PrintOutcome QtPrinter::printText(const std::string& title, const form::FontSpec& font,
+                                  const std::vector<std::string>& lines) {
+    return print(title, [&](QPainter& painter, const QRectF& page) {
+        QFont printed(toQString(font.name));
+        printed.setStyleHint(QFont::Monospace);
+        printed.setPointSize(font.size);
+        painter.setFont(printed);
+        const QFontMetricsF metrics(printed, &printer_);
+        double y = 0;
+        for (const std::string& line : lines) {
+            if (y + metrics.height() > page.height() && y > 0) {
+                printer_.newPage();
+                y = 0;
+            }
+            painter.drawText(QPointF(0, y + metrics.ascent()), withTabsExpanded(toQString(line)));
+            y += metrics.lineSpacing();
+        }
+    });
 }
 
 PrintOutcome QtPrinter::printWindow(const std::string& title) {
@@ -123,26 +129,16 @@ PrintOutcome QtPrinter::printWindow(const std::string& title) {
     if (image.isNull()) {
         return failed(QStringLiteral("There is no window to print."));
     }
-    PrintOutcome done;
-    if (const auto stop = begin(title, done)) {
-        return *stop;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer_)) {
-        return failed(QStringLiteral("The printer could not be opened."));
-    }
-    // The printout has the size the window has on the screen, unless that is
-    // wider or taller than the page: then it is made smaller, never cut off.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double screenDpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
-    const QRectF page = printer_.pageLayout().paintRectPixels(printer_.resolution());
-    const double scale = std::min({printer_.resolution() / screenDpi, page.width() / image.width(),
-                                   page.height() / image.height()});
-    painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
-    if (!painter.end() || printer_.printerState() == QPrinter::Error) {
-        return failed(QStringLiteral("The printer reported an error."));
-    }
-    return done;
+    return print(title, [&](QPainter& painter, const QRectF& page) {
+        // The printout has the size the window has on the screen, unless that
+        // is wider or taller than the page: then it is made smaller, never cut.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const double screenDpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
+        const double scale =
+            std::min({printer_.resolution() / screenDpi, page.width() / image.width(),
+                      page.height() / image.height()});
+        painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
+    });
 }
 
 } // namespace platform::qt

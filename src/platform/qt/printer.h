@@ -5,6 +5,9 @@
 
 #include <QImage>
 #include <QPrinter>
+
+class QPainter;
+class QRectF;
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -38,6 +41,10 @@ public:
 private:
     // Opens the job: on the printer, or on a PDF file where there is none.
     std::optional<PrintOutcome> begin(const std::string& title, PrintOutcome& done);
+    // One job: opens it, lets `draw` paint on the page's printable area, and
+    // says how it ended.
+    PrintOutcome print(const std::string& title,
+                       const std::function<void(QPainter&, const QRectF&)>& draw);
 
     const ModalHook& beforeShow_;
     QPrinter printer_{QPrinter::HighResolution};
