@@ -9,7 +9,7 @@ packages=(
   libgl-dev libglx-dev
   libgtest-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  xvfb xauth fonts-dejavu-core poppler-utils
+  xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream
 )
 
 missing=()

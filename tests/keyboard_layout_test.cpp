@@ -197,7 +197,8 @@ TEST_F(KeyboardLayout, MarkersShowOnlyTheirCornerInTheLowerRightOfTheirKey) {
 TEST_F(KeyboardLayout, EveryFlagPictureNamesAShippedFile) {
     for (const auto* image : {&f().Image11, &f().Image10, &f().Image12, &f().Image3}) {
         EXPECT_EQ(image->parent(), &f().GroupBox23);
-        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(CLAVORA_ASSETS) / image->text()))
+        const auto name = std::filesystem::path(image->text()).filename();
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(CLAVORA_ASSETS) / name))
             << image->text();
     }
 }

@@ -59,3 +59,24 @@ TEST(ShippedPictures, NeedNothingFromOutside) {
 }
 
 } // namespace
+
+#include "files/shipped_file.h"
+#include "temporary_directory.h"
+
+namespace {
+
+TEST(ShippedFiles, TheProgramDirectorysOwnCopyWinsOverTheInstalledOne) {
+    const TemporaryDirectory own;
+    const TemporaryDirectory installed;
+    installed.write("Error.wav", "installed");
+    EXPECT_EQ(files::shippedFile(own.path(), installed.path(), "Error.wav"),
+              installed / "Error.wav");
+    own.write("Error.wav", "own");
+    EXPECT_EQ(files::shippedFile(own.path(), installed.path(), "Error.wav"), own / "Error.wav");
+    // Missing everywhere: the name a learner would look for.
+    EXPECT_EQ(files::shippedFile(own.path(), installed.path(), "Clavora.html"),
+              own / "Clavora.html");
+    EXPECT_EQ(files::shippedFile(own.path(), {}, "Error.wav"), own / "Error.wav");
+}
+
+} // namespace

@@ -1,10 +1,13 @@
 #include "app/info.h"
 
+#include "app/version.h"
+
 #include "session/uhr.h"
+#include "state/programmdatei.h"
 
 namespace {
 
-constexpr const char* kVersion = "Version 1.0 (2026)";
+constexpr const char* kVersion = "Version " CLAVORA_VERSION;
 
 bool uebungLaeuft(const Sitzungszustand& s) {
     return s.buchstabenuebungaktiv || s.wortuebungaktiv || s.eigenetexteaktiv;
@@ -27,9 +30,8 @@ void Info1Click(Context& c) {
     if (laeuft) {
         uebungsknoepfe(c.f, false);
     }
-    const std::filesystem::path verzeichnis = s.programmverzeichnis;
-    c.svc.about.show(
-        {"Clavora", kVersion, verzeichnis / "about.svg", verzeichnis / "Clavora.html"});
+    c.svc.about.show({"Clavora", kVersion, programmdatei(s, "about.svg"),
+                      programmdatei(s, "Clavora.html")});
     if (s.buchstabenuebungaktiv || s.wortuebungaktiv) {
         if (s.anzeigestatus == Anzeige::Pause) {
             BPause(c);

@@ -1,5 +1,7 @@
 #include "app/navigation.h"
 
+#include "state/programmdatei.h"
+
 #include "exercises/texteditor.h"
 
 #include <numeric>
@@ -102,7 +104,7 @@ void hauptmenue(Context& c) {
 }
 
 void Hilfe1Click(Context& c) {
-    const auto hilfe = std::filesystem::path(c.s.programmverzeichnis) / "Clavora.html";
+    const auto hilfe = programmdatei(c.s, "Clavora.html");
     if (c.svc.opener.open(hilfe)) {
         return;
     }

@@ -25,6 +25,7 @@
 #include "statistics/fehlerdruck.h"
 #include "statistics/fehlerstatistik.h"
 #include "statistics/gesamtstatistik.h"
+#include "state/programmdatei.h"
 #include "users/anmeldung.h"
 
 #include <algorithm>
@@ -86,21 +87,22 @@ void speicherplatzPruefen(Context& c, const std::filesystem::path& verzeichnis) 
                         platform::Icon::Error, platform::Buttons::Ok);
 }
 
-void bilderZeigen(Context& c, const std::filesystem::path& verzeichnis) {
+// Each Image names its picture by file name; the session finds where it lies.
+void bilderZeigen(Context& c) {
     auto& f = c.f;
-    f.Image1.setText((verzeichnis / "clavora_logo.svg").string());
-    const std::array<form::Control*, 5> bilder = {&f.Image21, &f.Image22, &f.Image23, &f.Image24,
-                                                  &f.Image25};
-    for (std::size_t i = 0; i < bilder.size(); ++i) {
-        bilder[i]->setText(
-            (verzeichnis / ("finger_gym_" + std::to_string(i + 1) + ".svg")).string());
+    for (form::Control* bild :
+         {&f.Image1, &f.Image21, &f.Image22, &f.Image23, &f.Image24, &f.Image25, &f.Image11,
+          &f.Image10, &f.Image12, &f.Image3}) {
+        bild->setText(programmdatei(c.s, bild->text()).string());
     }
 }
 
 } // namespace
 
-Program::Program(platform::Services& services, std::filesystem::path programDirectory)
-    : services_(services), directory_(std::move(programDirectory)) {
+Program::Program(platform::Services& services, std::filesystem::path programDirectory,
+                 std::filesystem::path shippedDirectory)
+    : services_(services), directory_(std::move(programDirectory)),
+      shipped_(std::move(shippedDirectory)) {
     wire();
 }
 
@@ -154,9 +156,10 @@ void Program::init() {
     s.buchstabenuebungaktiv = false;
     s.wortuebungaktiv = false;
     s.programmverzeichnis = directory_.string();
+    s.mitgeliefertverzeichnis = shipped_.string();
 
     f.Memo1.setLines(willkommenstext());
-    bilderZeigen(c, directory_);
+    bilderZeigen(c);
     benutzernamenLesen(c);
     f.setFocused(&f.ComboBox1);
     ergebnisfenster::FormCreate(c);

@@ -12,7 +12,10 @@
 // binder and the headless driver both drive this one object.
 class Program {
 public:
-    Program(platform::Services& services, std::filesystem::path programDirectory);
+    // The shipped files (sounds, help, pictures) are looked for in the program
+    // directory first, then in `shippedDirectory`.
+    Program(platform::Services& services, std::filesystem::path programDirectory,
+            std::filesystem::path shippedDirectory = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -30,6 +33,7 @@ private:
 
     platform::Services& services_;
     std::filesystem::path directory_;
+    std::filesystem::path shipped_;
     Sitzungszustand state_;
     form::Tform1 window_;
     form::TForm2 results_;

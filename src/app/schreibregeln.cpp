@@ -1,5 +1,7 @@
 #include "app/schreibregeln.h"
 
+#include "state/programmdatei.h"
+
 #include "files/read_file.h"
 #include "text/cp1252.h"
 #include "text/rtf_reader.h"
@@ -35,7 +37,7 @@ void schreibregeln(Context& c) {
     auto& f = c.f;
     const auto h = c.s.bildschirmhoehe;
     f.RichEdit2.setRichText({});
-    const auto datei = std::filesystem::path(c.s.programmverzeichnis) / "Writing_rules.rtf";
+    const auto datei = programmdatei(c.s, "Writing_rules.rtf");
     const auto gelesen = files::readFile(datei, kGroessteDatei);
     if (gelesen.failure == files::ReadFailure::TooLarge) {
         fehlerMelden(c, datei, "The file is too large to be shown.");

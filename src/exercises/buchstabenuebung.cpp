@@ -1,5 +1,7 @@
 #include "exercises/buchstabenuebung.h"
 
+#include "state/programmdatei.h"
+
 #include "exercises/einstellungsumschalter.h"
 #include "exercises/fingersaetze.h"
 #include "exercises/tippfehler.h"
@@ -86,7 +88,7 @@ void urteil(Context& c) {
 void abschliessen(Context& c) {
     auto& s = c.s;
     const char* klang = s.fehlerBuchstaben >= 3 ? "Approval1.wav" : "Approval2.wav";
-    c.svc.sound.play(std::filesystem::path(s.programmverzeichnis) / klang, false);
+    c.svc.sound.play(programmdatei(s, klang), false);
     s.lernfortschritt = 0;
     s.buchstabenuebungaktiv = false;
     s.buchstabenuebungbestanden[std::min<std::size_t>(s.lektion, 16)] = true;

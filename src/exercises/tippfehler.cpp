@@ -1,12 +1,14 @@
 #include "exercises/tippfehler.h"
 
+#include "state/programmdatei.h"
+
 namespace exercises {
 
 void fehlertonSpielen(Context& c) {
     if (!c.s.fehlerton) {
         return;
     }
-    const auto datei = std::filesystem::path(c.s.programmverzeichnis) / "Error.wav";
+    const auto datei = programmdatei(c.s, "Error.wav");
     if (!c.svc.sound.play(datei, true)) {
         c.svc.sound.beep();
     }

@@ -1,5 +1,7 @@
 #include "exercises/wortuebung.h"
 
+#include "state/programmdatei.h"
+
 #include "course/lektionskatalog.h"
 #include "course/wortzeilen.h"
 #include "exercises/einstellungsumschalter.h"
@@ -174,7 +176,7 @@ bool abschliessen(Context& c) {
     s.wortuebungbestanden[std::clamp<std::size_t>(s.lektion, 1, 16)] = true;
     exercises::offeneEinstellungenSchliessen(c);
     const char* klang = s.fehlerText >= 3 ? "Approval1.wav" : "Approval2.wav";
-    c.svc.sound.play(std::filesystem::path(s.programmverzeichnis) / klang, false);
+    c.svc.sound.play(programmdatei(s, klang), false);
     f.Label97.setCaption("");
     f.Label97.hide();
     f.Label60.setCaption("Study achievement 100 %");

@@ -34,6 +34,7 @@ void Tform1::setUpMainScreen() {
     Memo1.popupMenu = &PopupMenu1;
     GroupBox3.popupMenu = &PopupMenu9;
     Panel5.setHint("Clavora");
+    Image1.setText("clavora_logo.svg");
     tastatur.einrichten();
 }
 
@@ -73,6 +74,11 @@ void Tform1::setUpExtras() {
     button24.setEnabled(false);
     SpeedButton3.setHint("Change font size");
     BitBtn5.setEnabled(false); // the practice of an own text comes with its exercise
+    Image21.setText("finger_gym_1.svg");
+    Image22.setText("finger_gym_2.svg");
+    Image23.setText("finger_gym_3.svg");
+    Image24.setText("finger_gym_4.svg");
+    Image25.setText("finger_gym_5.svg");
 }
 
 void Tform1::setUpSettings() {

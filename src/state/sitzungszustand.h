@@ -130,6 +130,9 @@ struct Sitzungszustand {
 
     // Files, texts and scratch
     std::string programmverzeichnis;
+    // Where the installed program keeps the files it ships; the program
+    // directory's own copies win.
+    std::string mitgeliefertverzeichnis;
     std::array<std::uint8_t, kSatzGroesse> benutzersatz{};
     std::uint16_t satzanzahl = 0;
     std::uint16_t programmstartstunde = 0;

@@ -137,6 +137,7 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "bildschirmbreite", s.bildschirmbreite);
     put(json, "bildschirmhoehe", s.bildschirmhoehe);
     put(json, "programmverzeichnis", s.programmverzeichnis);
+    put(json, "mitgeliefertverzeichnis", s.mitgeliefertverzeichnis);
     // What the user record keeps, in the record's order and under the session's names.
     users::forEachField([&](const auto& row) {
         if constexpr (users::HeldWholeInSession<decltype(row.location)>) {

@@ -1,6 +1,7 @@
 #include "platform/qt/desktop_services.h"
 
 #include "platform/qt/convert.h"
+#include "platform/qt/help_window.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -92,7 +93,20 @@ std::uintmax_t QtDisk::freeBytes(const std::filesystem::path& where) {
     return error ? 0 : space.available;
 }
 
+QtDocumentOpener::QtDocumentOpener() = default;
+QtDocumentOpener::~QtDocumentOpener() = default;
+
 bool QtDocumentOpener::open(const std::filesystem::path& document) {
+    std::error_code ignored;
+    const auto extension = document.extension();
+    const bool page = extension == ".html" || extension == ".htm";
+    if (page && std::filesystem::is_regular_file(document, ignored)) {
+        if (!help_) {
+            help_ = std::make_unique<HelpWindow>();
+        }
+        help_->showPage(document);
+        return true;
+    }
     return QDesktopServices::openUrl(
         QUrl::fromLocalFile(QString::fromStdString(document.string())));
 }

@@ -2,6 +2,8 @@
 
 #include "platform/services.h"
 
+#include <memory>
+
 class QWidget;
 
 // The small services that each wrap one call of the desktop.
@@ -25,9 +27,18 @@ public:
     std::uintmax_t freeBytes(const std::filesystem::path& where) override;
 };
 
+class HelpWindow;
+
+// Help pages open in a window of the program's own, anything else with the
+// desktop's program for it.
 class QtDocumentOpener : public DocumentOpener {
 public:
+    QtDocumentOpener();
+    ~QtDocumentOpener() override;
     bool open(const std::filesystem::path& document) override;
+
+private:
+    std::unique_ptr<HelpWindow> help_;
 };
 
 class QtClipboard : public Clipboard {
