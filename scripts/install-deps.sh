@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libglx-dev
   libgtest-dev libbenchmark-dev
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation
   xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream
 )
 
