@@ -119,8 +119,16 @@ bool exempt(std::uint8_t layout, int lesson, std::uint8_t key) {
     return lesson == 1 && layout <= keyboard::Schweiz && key == 0xF6;
 }
 
+// UTF-8 for the printed table; the keys are Windows-1252 bytes, whose upper
+// half is Latin-1 for every key a layout teaches.
 std::string keyName(std::uint8_t key) {
-    return key == ' ' ? std::string("space") : std::string(1, static_cast<char>(key));
+    if (key == ' ') {
+        return "space";
+    }
+    if (key < 0x80) {
+        return std::string(1, static_cast<char>(key));
+    }
+    return {static_cast<char>(0xC0 | (key >> 6)), static_cast<char>(0x80 | (key & 0x3F))};
 }
 
 } // namespace
