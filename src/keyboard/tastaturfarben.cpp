@@ -49,6 +49,13 @@ void tastaturfaerben(Context& c) {
     }
 }
 
+void tastenbeschriftungFaerben(Context& c) {
+    for (form::Taste& taste : c.f.tastatur.tasten()) {
+        taste.panel.setFontColor(
+            schriftfarbe(c.s, farbeDesFingers(c.s, taste.entwurf.fingernummer)));
+    }
+}
+
 void legendeFaerben(Context& c) {
     auto& f = c.f;
     const auto& s = c.s;

@@ -1,11 +1,16 @@
 #include "platform/qt/dialogs.h"
 
 #include "platform/qt/convert.h"
+#include "platform/qt/make_child.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <algorithm>
 
 namespace platform::qt {
 namespace {
@@ -19,6 +24,17 @@ std::optional<std::filesystem::path> chosenPath(const QString& chosen) {
 
 QString folderName(const std::filesystem::path& folder) {
     return QString::fromStdString(folder.string());
+}
+
+// The dialog has no size limits of its own: its size field takes only sizes
+// within them. Its list still offers the standard sizes; a size outside is
+// brought within the limits when the dialog closes.
+void limitSizes(QFontDialog& dialog, const FontLimits& limits) {
+    for (auto* field : dialog.findChildren<QLineEdit*>()) {
+        if (qobject_cast<const QIntValidator*>(field->validator()) != nullptr) {
+            field->setValidator(makeChild<QIntValidator>(field, limits.minSize, limits.maxSize));
+        }
+    }
 }
 
 } // namespace
@@ -37,15 +53,24 @@ std::optional<std::filesystem::path> QtFileDialogs::save(const std::filesystem::
                                                    folderName(folder), toQString(filter)));
 }
 
-std::optional<form::FontSpec> QtFontDialog::choose(const form::FontSpec& current) {
+std::optional<form::FontSpec> QtFontDialog::choose(const form::FontSpec& current,
+                                                   const FontLimits& limits) {
     beforeShow_();
-    bool chosen = false;
-    const QFont font =
-        QFontDialog::getFont(&chosen, toQFont(current), QApplication::activeWindow());
-    if (!chosen) {
+    QFontDialog dialog(toQFont(current), QApplication::activeWindow());
+    if (limits.scalableOnly) {
+        dialog.setOption(QFontDialog::ScalableFonts);
+    }
+    limitSizes(dialog, limits);
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return fromQFont(font);
+    auto chosen = fromQFont(dialog.selectedFont());
+    chosen.size = std::clamp(chosen.size, limits.minSize, limits.maxSize);
+    return chosen;
+}
+
+std::string QtFontDialog::familyUsedFor(const std::string& name) {
+    return toCp1252(QFontInfo(QFont(toQString(name))).family());
 }
 
 std::optional<form::Colour> QtColourDialog::choose(form::Colour current) {
