@@ -86,6 +86,12 @@ void fitCaption(QLabel& label, const Control& c, int width) {
     const int needed = QFontMetrics(font).horizontalAdvance(label.text());
     if (needed > width && needed > 0 && font.pointSizeF() > 0) {
         font.setPointSizeF(std::max(1.0, font.pointSizeF() * width / needed));
+        // Hinted fonts do not shrink in proportion: step down until it fits.
+        constexpr qreal kStep = 0.5;
+        while (font.pointSizeF() > 1.0 &&
+               QFontMetrics(font).horizontalAdvance(label.text()) > width) {
+            font.setPointSizeF(std::max(1.0, font.pointSizeF() - kStep));
+        }
     }
     if (label.font() != font) {
         label.setFont(font);
