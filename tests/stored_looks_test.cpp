@@ -35,9 +35,9 @@ TEST(StoredLooks, DamagedColoursSizesAndFontsAreRepairedAtLoading) {
     EXPECT_EQ(d.farbeKleinfinger, rgb(0, 83, 225)) << "a sound colour stays";
     EXPECT_EQ(d.buchstabenfeldfarbe, 0xC0C0C0U);
     EXPECT_EQ(d.farbschema, 7);
-    EXPECT_EQ(d.schriftgroesseBuchstabe, 155); // trunc(1024 / 6.6)
-    EXPECT_EQ(d.schriftgroesseWort, 23);       // trunc(1024 / 44)
-    EXPECT_EQ(d.schriftgroesseText, 17);       // trunc(1024 / 57)
+    EXPECT_EQ(d.schriftgroesseBuchstabe, 167); // the largest offered, trunc(1024 / 6.1)
+    EXPECT_EQ(d.schriftgroesseWort, 23);       // 0: a new learner's, trunc(1024 / 44)
+    EXPECT_EQ(d.schriftgroesseText, 24);       // the largest offered, trunc(1024 / 42)
     EXPECT_EQ(d.schriftBuchstabe, "Times New Roman");
     EXPECT_EQ(d.schriftWort, "DejaVu Sans") << "the font drawn in its place";
     EXPECT_EQ(d.schriftText, "Times New Roman") << "an empty name is no font";
@@ -51,6 +51,9 @@ TEST(StoredLooks, SizesValidOnTheScreenStay) {
     EXPECT_EQ(d.schriftgroesseWort, 30);
     users::bereinigen(d, {800, {}});
     EXPECT_EQ(d.schriftgroesseWort, 18) << "too large for 800 pixels: trunc(800 / 44)";
+    d.schriftgroesseText = 0;
+    users::bereinigen(d, {800, {}});
+    EXPECT_EQ(d.schriftgroesseText, 14) << "trunc(800 / 57)";
 }
 
 // A learner stored by an earlier run signs in again.

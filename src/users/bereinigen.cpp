@@ -59,8 +59,10 @@ void repairOne(T& value, const ScreenWidthBetween& range, const ScreenWidthOver&
     }
     const int kleinste = std::max(1, groesse(breite, range.smaller));
     const int groesste = std::max(kleinste, groesse(breite, range.larger));
-    if (value < kleinste || value > groesste) {
+    if (value == 0) {
         value = static_cast<T>(std::clamp(groesse(breite, initial.divisor), kleinste, groesste));
+    } else {
+        value = static_cast<T>(std::clamp(static_cast<int>(value), kleinste, groesste));
     }
 }
 

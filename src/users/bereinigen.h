@@ -23,8 +23,9 @@ struct Ladeumgebung {
 // 0 or more than 30 minutes becomes the default 10, since a damaged byte
 // says nothing about the length the learner wanted. A colour with a byte
 // above blue is no colour the program can draw and becomes a new learner's
-// colour; a font size the font dialog would not offer on this screen (0 draws
-// no text at all) becomes a new learner's size; a font that is not installed
+// colour; a font size of 0 (which draws no text at all) becomes a new
+// learner's size, and one the font dialog would not offer on this screen the
+// nearest it offers (a size from a wider screen, say); a font that is not installed
 // becomes the one drawn in its place, so the learner sees its true name.
 // decode has already cut over-long names and font names and read flag bytes
 // as 0 or 1. The rules are the last column of the record table.

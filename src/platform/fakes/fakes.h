@@ -141,7 +141,7 @@ public:
     std::deque<std::optional<form::FontSpec>> answers;
     std::vector<std::string> installed{"Times New Roman",  "Courier New",     "Arial",
                                        "Liberation Serif", "Liberation Mono", "Liberation Sans",
-                                       "DejaVu Sans",      "DejaVu Serif"};
+                                       "DejaVu Sans",      "DejaVu Serif",    "DejaVu Sans Mono"};
     std::string standIn = "DejaVu Sans";
     // What each call was shown: its preset and its limits.
     std::vector<std::pair<form::FontSpec, FontLimits>> asked;
