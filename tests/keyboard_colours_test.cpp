@@ -2,6 +2,7 @@
 #include "form/user_input.h"
 #include "keyboard/farbschemata.h"
 #include "keyboard/farbwahl.h"
+#include "keyboard/tastaturfarben.h"
 #include "program_fixture.h"
 
 #include <array>
@@ -142,7 +143,7 @@ TEST_F(KeyboardColours, BackgroundItemsColourTheBigLetterPanel) {
     }
 }
 
-TEST_F(KeyboardColours, WhiteCaptionsStayBlackOnAWhiteFinger) {
+TEST_F(KeyboardColours, WhiteCaptionsOnlyWhereWhiteReads) {
     answerColour(hex(0xFFFFFF));
     click(f().Button39); // the thumb white
     click(f().tastaturfarbeweiss);
@@ -151,6 +152,13 @@ TEST_F(KeyboardColours, WhiteCaptionsStayBlackOnAWhiteFinger) {
     EXPECT_FALSE(f().TaSchriftSchwarz.checked());
     EXPECT_EQ(keyOfFinger(1)->fontColor(), hex(0xFFFFFF));
     EXPECT_EQ(keyOfFinger(5)->fontColor(), hex(0x000000));
+    pick(0); // Standard: the ring finger yellow, the small finger red
+    EXPECT_EQ(keyOfFinger(2)->fontColor(), hex(0x000000)) << "white on yellow would vanish";
+    EXPECT_EQ(keyOfFinger(1)->fontColor(), hex(0xFFFFFF));
+    s().farblektion = 1; // keys not yet introduced are silver
+    keyboard::tastaturfaerben(c());
+    EXPECT_EQ(f().tastatur.panel(20).color(), hex(0xC0C0C0));
+    EXPECT_EQ(f().tastatur.panel(20).fontColor(), hex(0x000000));
     click(f().TaSchriftSchwarz);
     EXPECT_FALSE(s().tastaturschriftweiss);
     EXPECT_EQ(keyOfFinger(1)->fontColor(), hex(0x000000));

@@ -22,8 +22,8 @@ inline constexpr const char* kGleicheFarbe =
 // Each background item is enabled exactly when no finger has its colour.
 void Farbepruefen(Context& c);
 
-// Every key caption white when white captions are chosen and the key's
-// finger colour is not white, otherwise black.
+// Every key caption white when white captions are chosen and white reads on
+// the key (not on a white, pale, yellow or silver one), otherwise black.
 void TastaturfontFarbe(Context& c);
 
 // The keyboard's pop-up items "black" and "white".

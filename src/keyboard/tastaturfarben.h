@@ -8,9 +8,8 @@ namespace keyboard {
 // finger colour, the others silver, and the captions in the chosen colour.
 void tastaturfaerben(Context& c);
 
-// Every key's caption: white when white captions are chosen and the key's
-// finger colour is not white, otherwise black. The finger decides even on a
-// key still silver.
+// Every key's caption: white when white captions are chosen and white reads
+// on the key's colour as it is shown, otherwise black.
 void tastenbeschriftungFaerben(Context& c);
 
 // The legend of the five finger colours, each name written in its colour (a
