@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QIntValidator>
@@ -37,6 +38,25 @@ void limitSizes(QFontDialog& dialog, const FontLimits& limits) {
     }
 }
 
+// The dialog finds the preset's style by name, and families name their
+// upright style differently ("Regular", "Book", "Roman"): name the one with
+// the preset's weight and slant, so the dialog does not fall back to the
+// family's first style, an italic one perhaps.
+QFont withStyleName(QFont font) {
+    const QString family = font.family();
+    constexpr int kAnySize = 12;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        // An oblique style slants as an italic one does.
+        const QFont candidate = QFontDatabase::font(family, style, kAnySize);
+        const bool slanted = candidate.style() != QFont::StyleNormal;
+        if (candidate.bold() == font.bold() && slanted == font.italic()) {
+            font.setStyleName(style);
+            break;
+        }
+    }
+    return font;
+}
+
 } // namespace
 
 std::optional<std::filesystem::path> QtFileDialogs::open(const std::filesystem::path& folder,
@@ -56,7 +76,7 @@ std::optional<std::filesystem::path> QtFileDialogs::save(const std::filesystem::
 std::optional<form::FontSpec> QtFontDialog::choose(const form::FontSpec& current,
                                                    const FontLimits& limits) {
     beforeShow_();
-    QFontDialog dialog(toQFont(current), QApplication::activeWindow());
+    QFontDialog dialog(withStyleName(toQFont(current)), QApplication::activeWindow());
     if (limits.scalableOnly) {
         dialog.setOption(QFontDialog::ScalableFonts);
     }
