@@ -11,7 +11,10 @@
 #include <QFontInfo>
 #include <QIntValidator>
 #include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
 #include <algorithm>
+#include <set>
 
 namespace platform::qt {
 namespace {
@@ -27,15 +30,72 @@ QString folderName(const std::filesystem::path& folder) {
     return QString::fromStdString(folder.string());
 }
 
+// The list of sizes: the dialog's standard sizes within the limits, the
+// limits themselves and a few evenly spaced between them, for limits far
+// above the standard sizes.
+QStringList sizesWithin(const QStringList& offered, const FontLimits& limits) {
+    constexpr int kSteps = 8;
+    std::set<int> sizes{limits.minSize, limits.maxSize};
+    const int step = std::max(1, (limits.maxSize - limits.minSize) / kSteps);
+    for (int size = limits.minSize; size < limits.maxSize; size += step) {
+        sizes.insert(size);
+    }
+    for (const QString& size : offered) {
+        const int points = size.toInt();
+        if (points >= limits.minSize && points <= limits.maxSize) {
+            sizes.insert(points);
+        }
+    }
+    QStringList within;
+    for (const int size : sizes) {
+        within << QString::number(size);
+    }
+    return within;
+}
+
+// The list view whose items are all numbers: the dialog's list of sizes.
+QStringListModel* sizeList(QFontDialog& dialog) {
+    for (auto* list : dialog.findChildren<QListView*>()) {
+        auto* model = qobject_cast<QStringListModel*>(list->model());
+        if (model == nullptr || model->stringList().isEmpty()) {
+            continue;
+        }
+        bool numbers = true;
+        for (const QString& item : model->stringList()) {
+            item.toInt(&numbers);
+            if (!numbers) {
+                break;
+            }
+        }
+        if (numbers) {
+            return model;
+        }
+    }
+    return nullptr;
+}
+
 // The dialog has no size limits of its own: its size field takes only sizes
-// within them. Its list still offers the standard sizes; a size outside is
-// brought within the limits when the dialog closes.
+// within them and its list offers only those, again after each change of
+// font, which refills it. A size outside is brought within them when the
+// dialog closes all the same.
 void limitSizes(QFontDialog& dialog, const FontLimits& limits) {
     for (auto* field : dialog.findChildren<QLineEdit*>()) {
         if (qobject_cast<const QIntValidator*>(field->validator()) != nullptr) {
             field->setValidator(makeChild<QIntValidator>(field, limits.minSize, limits.maxSize));
         }
     }
+    auto* sizes = sizeList(dialog);
+    if (sizes == nullptr) {
+        return;
+    }
+    const auto filter = [sizes, limits] {
+        const QStringList within = sizesWithin(sizes->stringList(), limits);
+        if (within != sizes->stringList()) {
+            sizes->setStringList(within);
+        }
+    };
+    filter();
+    QObject::connect(&dialog, &QFontDialog::currentFontChanged, sizes, filter);
 }
 
 // The dialog finds the preset's style by name, and families name their
