@@ -4,6 +4,7 @@
 #include "keyboard/farbwahl.h"
 #include "keyboard/tastaturfarben.h"
 #include "program_fixture.h"
+#include "users/benutzersatz.h"
 
 #include <array>
 
@@ -75,6 +76,15 @@ TEST_F(KeyboardColours, RandomDrawsEachByteBelow255AndOwnColoursBringBackTheReco
     EXPECT_NE(fingers(), random) << "re-seeded each time";
     pick(1); // a new learner's record holds the Water colours
     EXPECT_EQ(fingers(), *keyboard::farbschemaFarben(7));
+}
+
+TEST_F(KeyboardColours, OwnColoursAreTheLearnersEvenAfterTheBufferHeldAnother) {
+    // The user list reads every record through the buffer.
+    auto other = users::neuerBenutzer("OTHER", {2026, 3, 4, 4}, 1024);
+    other.farbeKleinfinger = hex(0x010203);
+    users::encode(other, s().benutzersatz);
+    pick(1);
+    EXPECT_EQ(fingers(), *keyboard::farbschemaFarben(7)) << "the Water colours TESTER saved";
 }
 
 TEST_F(KeyboardColours, AColourButtonChangesOneFingerAndShowsOwnColours) {
