@@ -91,7 +91,7 @@ public:
     Control ProgressBar8{*this,          "ProgressBar8",          Kind::ProgressBar, &GroupBox14,          {436, 102, 260, 16}};
     Control Label83{*this,               "Label83",               Kind::Label,       &GroupBox14,          {700, 102, 40, 16}, "25 %"};
     Control Label57{*this,               "Label57",               Kind::Label,       &GroupBox14,          {400, 128, 340, 16}};
-    Control Label75{*this,               "Label75",               Kind::Label,       &GroupBox14,          {400, 146, 34, 16}, "0 %"};
+    Control Label77{*this,               "Label77",               Kind::Label,       &GroupBox14,          {400, 146, 34, 16}, "0 %"};
     Control ProgressBar9{*this,          "ProgressBar9",          Kind::ProgressBar, &GroupBox14,          {436, 146, 260, 16}};
     Control Label84{*this,               "Label84",               Kind::Label,       &GroupBox14,          {700, 146, 40, 16}, "25 %"};
     Control Label58{*this,               "Label58",               Kind::Label,       &GroupBox14,          {400, 172, 340, 16}};
@@ -122,8 +122,9 @@ public:
     Control CheckBox1{*this,             "CheckBox1",             Kind::CheckBox,    &GroupBox27,          {80, 20, 140, 20}, "By"};
     Control CheckBox2{*this,             "CheckBox2",             Kind::CheckBox,    &GroupBox27,          {80, 46, 140, 20}, "Voice"};
     Control GroupBox6{*this,             "GroupBox6",             Kind::GroupBox,    &GroupBox1,           {266, 20, 250, 80}, "Scripts"};
-    Control RadioButton1{*this,          "RadioButton1",          Kind::RadioButton, &GroupBox6,           {12, 22, 200, 20}, "Letter-exercise"};
-    Control RadioButton2{*this,          "RadioButton2",          Kind::RadioButton, &GroupBox6,           {12, 46, 200, 20}, "Words-exercise"};
+    Control RadioButton1{*this,          "RadioButton1",          Kind::RadioButton, &GroupBox6,           {12, 18, 200, 18}, "Letter-exercise"};
+    Control RadioButton2{*this,          "RadioButton2",          Kind::RadioButton, &GroupBox6,           {12, 38, 200, 18}, "Words-exercise"};
+    Control RadioButton5{*this,          "RadioButton5",          Kind::RadioButton, &GroupBox6,           {12, 58, 200, 18}, "Practise own texts"};
     Control Farben{*this,                "Farben",                Kind::GroupBox,    &GroupBox1,           {524, 20, 252, 170}, "Colors"};
     Control Label29{*this,               "Label29",               Kind::Label,       &Farben,              {12, 24, 200, 16}, "small finger"};
     Control Label30{*this,               "Label30",               Kind::Label,       &Farben,              {12, 48, 200, 16}, "ring finger"};
@@ -206,6 +207,8 @@ public:
     Control button34{*this,              "button34",              Kind::Button,      &GroupBox26,          {154, 152, 130, 25}, "Restart"};
     Control button40{*this,              "button40",              Kind::Button,      &GroupBox26,          {292, 152, 130, 25}, "Settings"};
     Control Button35{*this,              "Button35",              Kind::Button,      &GroupBox26,          {608, 152, 160, 25}, "Main-screen"};
+    Control Label75{*this,               "Label75",               Kind::Label,       &GroupBox26,          {16, 128, 240, 18}};
+    Control Panel2{*this,                "Panel2",                Kind::Panel,       &GroupBox26,          {560, 124, 208, 24}, "Please press <ENTER>."};
     Control Panel66{*this,               "Panel66",               Kind::Panel,       nullptr,              {104, 56, 593, 457}};
     Control Panel67{*this,               "Panel67",               Kind::Panel,       &Panel66,             {2, 2, 589, 24}, "Note text to lesson 1"};
     Control Label36{*this,               "Label36",               Kind::Label,       &Panel66,             {25, 32, 500, 26}, "a s d f  j k l \xF6 + space"};

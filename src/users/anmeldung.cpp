@@ -118,7 +118,7 @@ void steuerelementeLaden(Context& c, const users::Benutzerdaten& daten) {
     f.Label15.setCaption("known letters to " + std::to_string(s.anteilBekannte) + " %");
     layoutAnwenden(c);
     f.Edit2.setFontStyle(s.schriftstilWort);
-    for (form::Control* memo : {&f.Memo4}) {
+    for (form::Control* memo : {&f.Memo3, &f.Memo4}) {
         memo->setFont({s.schriftText, s.schriftgroesseText, s.schriftstilText});
     }
 }
