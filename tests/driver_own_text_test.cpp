@@ -36,8 +36,11 @@ private:
 
 TEST_F(DriverOwnText, ALearnerTypesAWindowsTextThroughWithAFaultUnderForcedCorrection) {
     EXPECT_TRUE(contains(run("get Label22"), "Rows: 3   Length: 10   Encoding: Windows-1252"));
-    run("set RadioButton19 1");
     run("key #13");
+    run("click button40"); // Settings in the middle of the text
+    run("tick");           // the clock shows the correction mode in the box
+    run("set RadioButton19 1");
+    run("click button40");
     EXPECT_TRUE(contains(run("get Label75"), "\"caption\":\"Row 1 from 3\""));
     run("type Go m");
     EXPECT_TRUE(contains(run("get Label26"), "\"caption\":\"Faults: 1\""));
@@ -59,8 +62,11 @@ TEST_F(DriverOwnText, ALearnerTypesAWindowsTextThroughWithAFaultUnderForcedCorre
 }
 
 TEST_F(DriverOwnText, CountOnlyMovesOnAndRestartCountsAgainFromZero) {
-    run("set RadioButton20 1");
     run("click BitBtn5");
+    run("click button40");
+    run("tick");
+    run("set RadioButton20 1");
+    run("click button40");
     run("type Gx");
     EXPECT_TRUE(contains(run("state"), "\"textzeichenposition\":3"));
     EXPECT_TRUE(contains(run("get Label27"), "Fault rate: 33.33 %"));

@@ -375,3 +375,27 @@ TEST(OwnTextFile, ProgramsAndPicturesAreNoText) {
     EXPECT_EQ(read.fehler, "The file is no text file.");
     EXPECT_TRUE(text::textAusBytes("tab\tand form feed\f are text\n").inhalt);
 }
+
+TEST_F(OwnTextExercise, ChangingATextWithSignsTheEditorCannotKeepWarnsFirst) {
+    directory_.write("Texts/han.TXT", "zh \xE4\xB8\xAD\n");
+    platform_.files.openAnswers.push_back(texts() / "han.TXT");
+    click(f().Button33);
+    const auto boxes = platform_.messages.take();
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].icon, platform::Icon::Warning);
+    EXPECT_EQ(f().Memo3.lines(), (std::vector<std::string>{"zh ?"}));
+    load("zh \xE4\xB8\xAD\n", "han2.TXT");
+    EXPECT_TRUE(platform_.messages.take().empty()) << "practising it changes nothing";
+}
+
+TEST_F(OwnTextExercise, TheRowDisplayStopsAtTheLastRowAndNoSpeedShowsBeforeTheFirstKey) {
+    start("ab\ncd\n");
+    platform_.clock.advanceMs(20000);
+    tick();
+    EXPECT_EQ(s().anpm, 0) << "the start alone is no typing";
+    EXPECT_EQ(f().Label25.fontColor(), form::colours::black);
+    type("ab\rcd");
+    EXPECT_EQ(f().Label75.caption(), "Row 2 from 2");
+    key('x');
+    EXPECT_EQ(f().Label75.caption(), "Row 2 from 2");
+}

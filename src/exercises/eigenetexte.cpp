@@ -74,8 +74,10 @@ void tasteZeigen(Context& c, std::uint8_t zeichen) {
     }
 }
 
+// The row display never counts past the last row: the end of the last line
+// still reads "Row n from n".
 void zeilenanzeige(Context& c, std::int32_t zeile) {
-    c.f.Label75.setCaption("Row " + std::to_string(zeile) + " from " +
+    c.f.Label75.setCaption("Row " + std::to_string(std::min(zeile, c.s.textzeilen)) + " from " +
                            std::to_string(c.s.textzeilen));
 }
 
@@ -149,6 +151,7 @@ void textende(Context& c) {
     f.Memo4.setLines({"You have reached the end of the text!", "",
                       "Keystrokes per minute: " + std::to_string(s.anpm),
                       messung::fehlerText(s.fehlerText), messung::fehlerquoteText(s.fehlerquote)});
+    f.Memo4.setSelLength(0);
     s.eigenetexteaktiv = false;
     c.svc.messages.show("End of text", "\rYou have reached the end of the text!\r",
                         platform::Icon::Information, platform::Buttons::Ok);

@@ -24,7 +24,9 @@ void ordnerSicherstellen(Context& c) {
 
 // Loads a file into the editor and keeps how it was written, so saving
 // writes it back the same way; false (and the learner told) when it cannot.
-bool laden(Context& c, const std::string& name) {
+// A text to be changed warns first when it holds characters the editor
+// cannot keep, as saving would replace them.
+bool laden(Context& c, const std::string& name, bool zumAendern = false) {
     auto gelesen = text::textLesen(name);
     if (!gelesen.inhalt) {
         meldung(c, gelesen.fehler + "\r\r" + name);
@@ -32,6 +34,12 @@ bool laden(Context& c, const std::string& name) {
     }
     c.s.textUtf8 = gelesen.inhalt->kodierung == text::Kodierung::Utf8;
     c.s.textMitBom = gelesen.inhalt->bom;
+    if (zumAendern && gelesen.inhalt->ersetzt > 0) {
+        c.svc.messages.show("Clavora",
+                            "This text holds characters that Clavora cannot show; they appear "
+                            "as \"?\".\r\rSaving the text replaces them with \"?\".",
+                            platform::Icon::Warning, platform::Buttons::Ok);
+    }
     c.f.Memo3.setLines(std::move(gelesen.inhalt->zeilen));
     c.f.BitBtn6.setEnabled(false);
     return true;
@@ -178,7 +186,7 @@ void Textaendern(Context& c) {
         return;
     }
     f.Memo3.setLines({});
-    if (!laden(c, f.OpenDialog1.fileName)) {
+    if (!laden(c, f.OpenDialog1.fileName, true)) {
         return;
     }
     f.GroupBox25.setCaption("Change existing text:");

@@ -34,7 +34,9 @@ void geschwindigkeitMessen(Context& c) {
         tempoMessen(c, c.s.anschlaegeText, false);
     }
     if (c.s.eigenetexteaktiv) {
-        tempoMessen(c, c.s.anschlaegeText, true);
+        // The start counts as the text's first keystroke; until the learner
+        // types, there is no speed to show.
+        tempoMessen(c, c.s.anschlaegeText > 1 ? c.s.anschlaegeText : 0, true);
     }
 }
 
