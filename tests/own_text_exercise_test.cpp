@@ -116,8 +116,14 @@ TEST_F(OwnTextExercise, ForcedCorrectionCountsARepeatedFaultOnceAndNoWrongKeystr
 
 TEST_F(OwnTextExercise, CountOnlyCountsTheWrongKeyAndMovesOn) {
     s().korrekturerzwingen = false;
+    s().fehlerton = true; // no "Error.wav" in the program directory: the beep
     start("abc\n");
     key('x');
+    const auto sounds = platform_.sound.take();
+    ASSERT_EQ(sounds.size(), 2U);
+    EXPECT_TRUE(sounds[0].synchronous);
+    EXPECT_FALSE(sounds[0].played);
+    EXPECT_EQ(sounds[1].kind, "beep");
     EXPECT_EQ(s().fehlerText, 1);
     EXPECT_EQ(s().anschlaegeText, 2);
     EXPECT_EQ(s().tastenzeichen, 'b');
