@@ -405,3 +405,19 @@ TEST_F(OwnTextExercise, TheRowDisplayStopsAtTheLastRowAndNoSpeedShowsBeforeTheFi
     key('x');
     EXPECT_EQ(f().Label75.caption(), "Row 2 from 2");
 }
+
+TEST(OwnTextFile, SavingWritesTheTextBackAsItWasRead) {
+    const TemporaryDirectory directory;
+    const std::vector<std::string> lines = {"gr\xFC\xDF", "\x93ja\x94"};
+    for (const bool bom : {false, true}) {
+        for (const auto kodierung : {text::Kodierung::Utf8, text::Kodierung::Windows1252}) {
+            const auto file = directory / "round.TXT";
+            ASSERT_EQ(text::textSchreiben(file, lines, kodierung, bom), "");
+            const auto read = text::textLesen(file);
+            ASSERT_TRUE(read.inhalt);
+            EXPECT_EQ(read.inhalt->zeilen, lines);
+            EXPECT_EQ(read.inhalt->kodierung, kodierung);
+            EXPECT_EQ(read.inhalt->bom, bom && kodierung == text::Kodierung::Utf8);
+        }
+    }
+}
