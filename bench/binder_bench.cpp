@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <benchmark/benchmark.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -55,5 +56,35 @@ void BinderSyncOneLabelChanged(benchmark::State& state) {
     }
 }
 BENCHMARK(BinderSyncOneLabelChanged);
+
+} // namespace
+
+namespace {
+
+// The own-text practice moves Memo4's selection on every keystroke.
+void syncMemo4Selection(benchmark::State& state, std::vector<std::string> lines) {
+    ShownWindow shown;
+    shown.form.Memo4.setLines(std::move(lines));
+    shown.binder.sync();
+    int position = 0;
+    for (auto _ : state) {
+        position = (position + 1) % 50;
+        shown.form.Memo4.setSelStart(position);
+        shown.form.Memo4.setSelLength(1);
+        shown.binder.sync();
+    }
+}
+
+// Memo4 as the practice shows it: the current line and 99 after it.
+void BinderSyncOwnTextSelectionInLines(benchmark::State& state) {
+    syncMemo4Selection(state, std::vector<std::string>(100, std::string(60, 'a')));
+}
+BENCHMARK(BinderSyncOwnTextSelectionInLines);
+
+// A text that is one line of a megabyte.
+void BinderSyncOwnTextSelectionInMegabyteLine(benchmark::State& state) {
+    syncMemo4Selection(state, {std::string(1024 * 1024 - 64, 'a')});
+}
+BENCHMARK(BinderSyncOwnTextSelectionInMegabyteLine);
 
 } // namespace

@@ -32,7 +32,7 @@ TEST_F(OwnTextEditor, LoadingShowsThePreviewWithItsCounts) {
     EXPECT_TRUE(f().GroupBox24.showing());
     platform_.files.openAnswers.push_back(texts() / "walk.TXT");
     click(f().BitBtn4);
-    EXPECT_EQ(f().Label22.caption(), "Rows: 3   Length: 15");
+    EXPECT_EQ(f().Label22.caption(), "Rows: 3   Length: 15   Encoding: UTF-8");
     EXPECT_EQ(f().Memo3.lines(), (std::vector<std::string>{"0123456789", "", "abcde"}));
     EXPECT_TRUE(f().Memo3.readOnly());
     EXPECT_EQ(f().GroupBox25.caption(), "Preview exercise text:");
@@ -115,7 +115,7 @@ TEST_F(OwnTextEditor, CancellingThePracticeDialogLoadsTheTextLastSavedAsNew) {
     click(f().BitBtn6);
     click(f().BitBtn4);
     EXPECT_EQ(f().Memo3.lines(), std::vector<std::string>{"saved"});
-    EXPECT_EQ(f().Label22.caption(), "Rows: 1   Length: 5");
+    EXPECT_EQ(f().Label22.caption(), "Rows: 1   Length: 5   Encoding: UTF-8");
 }
 
 TEST_F(OwnTextEditor, FontSizeCyclesOnAWideScreen) {

@@ -7,6 +7,7 @@
 #include "app/willkommen.h"
 #include "course/lektionswahl.h"
 #include "exercises/buchstabenuebung.h"
+#include "exercises/eigenetexte.h"
 #include "exercises/texteditor.h"
 #include "exercises/uebungen.h"
 #include "exercises/wortuebung.h"
@@ -262,6 +263,9 @@ void Program::wire() {
     on(f.Button33, c, Textaendern);
     on(f.Button31, c, hauptmenue);
     on(f.BitBtn6, c, BitBtn6Click);
+    on(f.BitBtn5, c, bitbtn5Click);
+    on(f.button34, c, button34Click);
+    on(f.button40, c, EigeneTexteeinstellungen);
     on(f.SpeedButton3, c, Schriftgr1);
     on(f.MenueTextladen, c, MenueTextladen);
     on(f.MenueTextErstellen, c, MenueTextErstellen);

@@ -65,8 +65,17 @@ Einstellungsknoepfe wortknoepfe(Context& c) {
             {&f.Button14, &f.Button5}};
 }
 
+Einstellungsknoepfe textknoepfe(Context& c) {
+    auto& f = c.f;
+    return {f.button40,
+            f.Einstellungen1,
+            c.s.texteinstellungenoffen,
+            {&f.button34, &f.Button41, &f.Pause1, &f.Pause2},
+            {}};
+}
+
 void offeneEinstellungenSchliessen(Context& c) {
-    for (const auto& k : {buchstabenknoepfe(c), wortknoepfe(c)}) {
+    for (const auto& k : {buchstabenknoepfe(c), wortknoepfe(c), textknoepfe(c)}) {
         if (k.offen) {
             zuruecksetzen(c, k);
         }
@@ -74,7 +83,7 @@ void offeneEinstellungenSchliessen(Context& c) {
 }
 
 bool einstellungenOffen(const Sitzungszustand& s) {
-    return s.buchstabeneinstellungenoffen || s.worteinstellungenoffen;
+    return s.buchstabeneinstellungenoffen || s.worteinstellungenoffen || s.texteinstellungenoffen;
 }
 
 void einstellungenUmschalten(Context& c, const Einstellungsknoepfe& k) {

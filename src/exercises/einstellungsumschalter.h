@@ -15,9 +15,10 @@ struct Einstellungsknoepfe {
     std::vector<form::Control*> freigegeben; // further controls enabled on closing
 };
 
-// What the Settings buttons of the letter and the word exercise lock.
+// What the Settings buttons of the letter, the word and the own-text exercise lock.
 Einstellungsknoepfe buchstabenknoepfe(Context& c);
 Einstellungsknoepfe wortknoepfe(Context& c);
+Einstellungsknoepfe textknoepfe(Context& c);
 
 // Opens or closes the settings panel during an exercise. While it is open
 // nothing is measured; on closing the open time is left out of the speed.

@@ -22,16 +22,31 @@ void ordnerSicherstellen(Context& c) {
     std::filesystem::create_directories(textordner(c), fehler);
 }
 
-// Loads a file into the editor; false (and the learner told) when it cannot.
-bool laden(Context& c, const std::string& name) {
-    const auto gelesen = text::textLesen(name);
+// Loads a file into the editor and keeps how it was written, so saving
+// writes it back the same way; false (and the learner told) when it cannot.
+// A text to be changed warns first when it holds characters the editor
+// cannot keep, as saving would replace them.
+bool laden(Context& c, const std::string& name, bool zumAendern = false) {
+    auto gelesen = text::textLesen(name);
     if (!gelesen.inhalt) {
         meldung(c, gelesen.fehler + "\r\r" + name);
         return false;
     }
-    c.f.Memo3.setLines(gelesen.inhalt->zeilen);
+    c.s.textUtf8 = gelesen.inhalt->kodierung == text::Kodierung::Utf8;
+    c.s.textMitBom = gelesen.inhalt->bom;
+    if (zumAendern && gelesen.inhalt->ersetzt > 0) {
+        c.svc.messages.show("Clavora",
+                            "This text holds characters that Clavora cannot show; they appear "
+                            "as \"?\".\r\rSaving the text replaces them with \"?\".",
+                            platform::Icon::Warning, platform::Buttons::Ok);
+    }
+    c.f.Memo3.setLines(std::move(gelesen.inhalt->zeilen));
     c.f.BitBtn6.setEnabled(false);
     return true;
+}
+
+text::Kodierung kodierung(const Sitzungszustand& s) {
+    return s.textUtf8 ? text::Kodierung::Utf8 : text::Kodierung::Windows1252;
 }
 
 std::string dialogName(const std::optional<std::filesystem::path>& gewaehlt) {
@@ -39,7 +54,8 @@ std::string dialogName(const std::optional<std::filesystem::path>& gewaehlt) {
 }
 
 void schreiben(Context& c, const std::string& name) {
-    const std::string fehler = text::textSchreiben(name, c.f.Memo3.lines());
+    const std::string fehler =
+        text::textSchreiben(name, c.f.Memo3.lines(), kodierung(c.s), c.s.textMitBom);
     if (!fehler.empty()) {
         meldung(c, fehler + "\r\r" + name);
         return; // the changes stay marked as unsaved
@@ -111,10 +127,11 @@ void textladen(Context& c) {
         return;
     }
     const auto masse = text::textZaehlen(f.Memo3.lines());
-    s.textzeilen = static_cast<std::uint16_t>(masse.zeilen);
+    s.textzeilen = masse.zeilen;
     s.textlaenge = masse.laenge;
     f.Label22.setCaption("Rows: " + std::to_string(s.textzeilen) +
-                         "   Length: " + std::to_string(s.textlaenge));
+                         "   Length: " + std::to_string(s.textlaenge) +
+                         "   Encoding: " + text::kodierungsname(kodierung(s)));
     for (form::Control* box :
          {&f.GroupBox10, &f.GroupBox1, &f.GroupBox16, &f.GroupBox19, &f.GroupBox22, &f.Memo1}) {
         box->hide();
@@ -124,6 +141,7 @@ void textladen(Context& c) {
     f.Memo3.setReadOnly(true);
     f.BitBtn5.setFontStyle(1);
     f.BitBtn4.setFontStyle(0);
+    f.setDefaultButton(&f.BitBtn5); // Enter starts the practice
     for (form::Control* m : {&f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueBenu, &f.MenueExtra}) {
         m->setEnabled(false);
     }
@@ -136,6 +154,8 @@ void TextErstellen(Context& c) {
     f.SaveDialog1.fileName.clear();
     f.Label22.hide();
     c.s.vorhandenertext = false;
+    c.s.textUtf8 = true; // a new text is written as UTF-8
+    c.s.textMitBom = false;
     f.BitBtn6.setCaption("Save text");
     f.BitBtn5.hide();
     f.BitBtn6.show();
@@ -166,7 +186,7 @@ void Textaendern(Context& c) {
         return;
     }
     f.Memo3.setLines({});
-    if (!laden(c, f.OpenDialog1.fileName)) {
+    if (!laden(c, f.OpenDialog1.fileName, true)) {
         return;
     }
     f.GroupBox25.setCaption("Change existing text:");

@@ -1,6 +1,7 @@
 #include "exercises/uebungen.h"
 
 #include "exercises/buchstabenuebung.h"
+#include "exercises/eigenetexte.h"
 #include "exercises/wortuebung.h"
 
 namespace {
@@ -19,5 +20,8 @@ void uebungen(Context& c, std::uint8_t zeichen) {
     }
     if (c.s.lektionsteil == 1) {
         Wortuebung(c, zeichen);
+    }
+    if (c.s.eigenetexteaktiv) {
+        EigeneTexte(c, zeichen);
     }
 }

@@ -221,9 +221,29 @@ void Form::scaleBy(int numerator, int denominator) {
     }
 }
 
+namespace {
+
+constexpr std::uint8_t kEnter = 13;
+
+// A focused control that does something with Enter itself.
+bool nimmtEnter(const Control* focused) {
+    if (focused == nullptr || !focused->showing() || !focused->enabled()) {
+        return false;
+    }
+    return static_cast<bool>(focused->onKeyPress) ||
+           (focused->kind() == Kind::Memo && !focused->readOnly());
+}
+
+} // namespace
+
 void Form::dispatchKey(std::uint8_t key) {
     if (onKeyPress) {
         onKeyPress(key);
+    }
+    if (key == kEnter && !nimmtEnter(focused_) && defaultButton_ != nullptr &&
+        defaultButton_->showing() && defaultButton_->enabled() && defaultButton_->onClick) {
+        defaultButton_->onClick();
+        return;
     }
     if (key != 0 && focused_ != nullptr && focused_->enabled() && focused_->onKeyPress) {
         focused_->onKeyPress(key);

@@ -44,8 +44,13 @@ public:
     void setFocused(Control* control) { focused_ = control; }
 
     // Key preview: the window's handler sees the key first and may swallow
-    // it (set it to 0); otherwise the focused control gets it.
+    // it (set it to 0); otherwise the focused control gets it. Enter that
+    // no focused text field takes presses the default button, if it shows.
     void dispatchKey(std::uint8_t key);
+
+    // The button Enter presses, as a dialog's default button does.
+    Control* defaultButton() const { return defaultButton_; }
+    void setDefaultButton(Control* button) { defaultButton_ = button; }
 
     std::function<void(std::uint8_t& key)> onKeyPress;
     std::function<void(int keyCode)> onKeyUp;
@@ -78,6 +83,7 @@ private:
     std::vector<Control*> dirty_;
     std::uint64_t zCounter_ = 0;
     Control* focused_ = nullptr;
+    Control* defaultButton_ = nullptr;
 };
 
 } // namespace form

@@ -75,7 +75,9 @@ void Tform1::setUpExtras() {
     Edit6.setReadOnly(true);
     button24.setEnabled(false);
     SpeedButton3.setHint("Change font size");
-    BitBtn5.setEnabled(false); // the practice of an own text comes with its exercise
+    Panel2.setHint("Please press <ENTER>.");
+    Panel2.setColor(colours::yellow);
+    Panel2.hide();
     Image21.setText("finger_gym_1.svg");
     Image22.setText("finger_gym_2.svg");
     Image23.setText("finger_gym_3.svg");

@@ -91,7 +91,7 @@ public:
     Control ProgressBar8{*this,          "ProgressBar8",          Kind::ProgressBar, &GroupBox14,          {436, 102, 260, 16}};
     Control Label83{*this,               "Label83",               Kind::Label,       &GroupBox14,          {700, 102, 40, 16}, "25 %"};
     Control Label57{*this,               "Label57",               Kind::Label,       &GroupBox14,          {400, 128, 340, 16}};
-    Control Label75{*this,               "Label75",               Kind::Label,       &GroupBox14,          {400, 146, 34, 16}, "0 %"};
+    Control Label77{*this,               "Label77",               Kind::Label,       &GroupBox14,          {400, 146, 34, 16}, "0 %"};
     Control ProgressBar9{*this,          "ProgressBar9",          Kind::ProgressBar, &GroupBox14,          {436, 146, 260, 16}};
     Control Label84{*this,               "Label84",               Kind::Label,       &GroupBox14,          {700, 146, 40, 16}, "25 %"};
     Control Label58{*this,               "Label58",               Kind::Label,       &GroupBox14,          {400, 172, 340, 16}};
@@ -217,11 +217,13 @@ public:
     Control BitBtn5{*this,               "BitBtn5",               Kind::Button,      &GroupBox25,          {160, 378, 140, 30}, "Start"};
     Control Memo3{*this,                 "Memo3",                 Kind::Memo,        &GroupBox25,          {12, 48, 756, 320}};
     Control GroupBox26{*this,            "GroupBox26",            Kind::GroupBox,    nullptr,              {8, 32, 784, 190}, "Practise own texts:"};
-    Control Memo4{*this,                 "Memo4",                 Kind::Memo,        &GroupBox26,          {16, 20, 752, 100}};
+    Control Memo4{*this,                 "Memo4",                 Kind::Memo,        &GroupBox26,          {16, 18, 752, 108}};
     Control Button41{*this,              "Button41",              Kind::Button,      &GroupBox26,          {16, 152, 130, 25}, "Pause"};
     Control button34{*this,              "button34",              Kind::Button,      &GroupBox26,          {154, 152, 130, 25}, "Restart"};
     Control button40{*this,              "button40",              Kind::Button,      &GroupBox26,          {292, 152, 130, 25}, "Settings"};
     Control Button35{*this,              "Button35",              Kind::Button,      &GroupBox26,          {608, 152, 160, 25}, "Main-screen"};
+    Control Label75{*this,               "Label75",               Kind::Label,       &GroupBox26,          {16, 130, 240, 18}};
+    Control Panel2{*this,                "Panel2",                Kind::Panel,       &GroupBox26,          {560, 128, 208, 22}, "Please press <ENTER>."};
     Control Panel66{*this,               "Panel66",               Kind::Panel,       nullptr,              {104, 56, 593, 457}};
     Control Panel67{*this,               "Panel67",               Kind::Panel,       &Panel66,             {2, 2, 589, 24}, "Note text to lesson 1"};
     Control Label36{*this,               "Label36",               Kind::Label,       &Panel66,             {25, 32, 500, 26}, "a s d f  j k l \xF6 + space"};

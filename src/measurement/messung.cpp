@@ -35,7 +35,7 @@ double rundenGerade(double value) {
     return std::fmod(unten, 2.0) == 0.0 ? unten : unten + 1;
 }
 
-std::uint16_t anschlaegeProMinute(std::uint16_t anschlaege, std::uint16_t sekunden) {
+std::uint16_t anschlaegeProMinute(std::int32_t anschlaege, std::uint16_t sekunden) {
     if (sekunden == 0) {
         return 0;
     }
@@ -43,8 +43,8 @@ std::uint16_t anschlaegeProMinute(std::uint16_t anschlaege, std::uint16_t sekund
     return static_cast<std::uint16_t>(std::min(tempo, 65535.0));
 }
 
-double fehlerquote(std::uint16_t fehler, std::uint16_t anschlaege) {
-    if (fehler == 0 || anschlaege == 0) {
+double fehlerquote(std::int32_t fehler, std::int32_t anschlaege) {
+    if (fehler <= 0 || anschlaege <= 0) {
         return 0.0;
     }
     return 100.0 / (static_cast<double>(anschlaege) / fehler);
@@ -64,7 +64,7 @@ std::string festkomma(double value, int width, int decimals) {
     return text;
 }
 
-std::string anschlaegeText(std::uint16_t anschlaege) {
+std::string anschlaegeText(std::int32_t anschlaege) {
     return "Keystrokes: " + std::to_string(anschlaege);
 }
 
@@ -72,7 +72,7 @@ std::string tempoText(std::uint16_t anpm) {
     return "Keystrokes per minute: " + std::to_string(anpm) + "  ";
 }
 
-std::string fehlerText(std::uint16_t fehler) {
+std::string fehlerText(std::int32_t fehler) {
     return "Faults: " + std::to_string(fehler);
 }
 

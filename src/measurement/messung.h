@@ -12,17 +12,17 @@ namespace messung {
 double rundenGerade(double value);
 
 // Keystrokes per minute over net seconds; 0 when no time has passed.
-std::uint16_t anschlaegeProMinute(std::uint16_t anschlaege, std::uint16_t sekunden);
+std::uint16_t anschlaegeProMinute(std::int32_t anschlaege, std::uint16_t sekunden);
 
 // Fault rate in percent; 0 without faults.
-double fehlerquote(std::uint16_t fehler, std::uint16_t anschlaege);
+double fehlerquote(std::int32_t fehler, std::int32_t anschlaege);
 
 // Formats like Pascal's Str(value:width:decimals).
 std::string festkomma(double value, int width, int decimals);
 
-std::string anschlaegeText(std::uint16_t anschlaege);
+std::string anschlaegeText(std::int32_t anschlaege);
 std::string tempoText(std::uint16_t anpm);
-std::string fehlerText(std::uint16_t fehler);
+std::string fehlerText(std::int32_t fehler);
 std::string fehlerquoteText(double quote);
 std::string lernfortschrittText(double prozent);
 

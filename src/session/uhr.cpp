@@ -14,7 +14,7 @@ const char* teilZusatz(std::uint8_t lektionsteil) {
     return lektionsteil == 1 ? " (word-exercise)" : " (letter-exercise)";
 }
 
-void tempoMessen(Context& c, std::uint16_t anschlaege, bool eigenerText) {
+void tempoMessen(Context& c, std::int32_t anschlaege, bool eigenerText) {
     messung::tickzeitNehmen(c);
     c.s.uebungssekunden = messung::nettosekunden(c.s);
     c.s.anpm = messung::anschlaegeProMinute(anschlaege, c.s.uebungssekunden);
@@ -34,7 +34,9 @@ void geschwindigkeitMessen(Context& c) {
         tempoMessen(c, c.s.anschlaegeText, false);
     }
     if (c.s.eigenetexteaktiv) {
-        tempoMessen(c, c.s.anschlaegeText, true);
+        // The start counts as the text's first keystroke; until the learner
+        // types, there is no speed to show.
+        tempoMessen(c, c.s.anschlaegeText > 1 ? c.s.anschlaegeText : 0, true);
     }
 }
 

@@ -53,6 +53,7 @@ struct Sitzungszustand {
     // The Settings box of the letter or the word exercise is open.
     bool buchstabeneinstellungenoffen = false;
     bool worteinstellungenoffen = false;
+    bool texteinstellungenoffen = false;
     bool wiederholungaktiv = false;
     bool zeittest = false;
     std::uint8_t restminuten = 0;
@@ -70,16 +71,18 @@ struct Sitzungszustand {
     std::uint8_t zeichenindex = 0;
     std::uint8_t zeichenvorrat = 0;
     std::uint8_t wortzeichenposition = 0;
-    std::uint8_t textzeichenposition = 0;
-    std::uint16_t textzeile = 0;
-    std::uint16_t textzeilen = 0;
+    // An own text may have lines of any length and a megabyte of lines.
+    std::int32_t textzeichenposition = 0;
+    std::int32_t textzeile = 0;
+    std::int32_t textzeilen = 0;
     std::int32_t textlaenge = 0;
 
     // Measurement of the running exercise
     std::uint16_t anschlaegeBuchstaben = 0;
-    std::uint16_t anschlaegeText = 0;
+    // Wide enough for every keystroke of a megabyte of own text.
+    std::int32_t anschlaegeText = 0;
     std::uint16_t fehlerBuchstaben = 0;
-    std::uint16_t fehlerText = 0;
+    std::int32_t fehlerText = 0;
     double fehlerquote = 0.0;
     std::uint16_t anpm = 0;
     std::int16_t startstunde = 0, startminute = 0, startsekunde = 0;
@@ -165,6 +168,13 @@ struct Sitzungszustand {
     // The own-text editor changes a text it opened and saves it back there;
     // otherwise it makes a new one and asks for a name.
     bool vorhandenertext = false;
+    // How the text in the editor was read, so saving writes it back the
+    // same way; a new text is UTF-8.
+    bool textUtf8 = true;
+    bool textMitBom = false;
+    // The current line of the own-text practice as it is typed (an ellipsis
+    // as three dots), taken once per line.
+    std::string uebungszeile;
     std::string benutzername;
     std::uint16_t nutzungen = 0;
     std::array<double, 10> fingerfehlerquoten{}; // 1..9

@@ -1,12 +1,13 @@
 #include "text/textdatei.h"
 
 #include "files/read_file.h"
+#include "text/cp1252.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 namespace text {
 namespace {
@@ -14,21 +15,121 @@ namespace {
 // A practice text is typed line by line; a megabyte is far beyond any.
 constexpr std::uintmax_t kGroessterText = 1024U * 1024U;
 constexpr std::size_t kGezaehlteZeichen = 120;
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+// A text has tabs and line breaks; a program or picture has control bytes
+// throughout. More than one in fifty marks a file that is no text.
+constexpr std::size_t kSteuerzeichenAnteil = 50;
 
-std::vector<std::string> zeilenAus(const std::string& inhalt) {
+std::vector<std::string> zeilenAus(std::string_view inhalt) {
     std::vector<std::string> zeilen;
-    std::string zeile;
-    std::istringstream ein(inhalt);
-    while (std::getline(ein, zeile)) {
-        if (!zeile.empty() && zeile.back() == '\r') {
-            zeile.pop_back();
+    std::size_t anfang = 0;
+    for (std::size_t i = 0; i < inhalt.size(); ++i) {
+        if (inhalt[i] != '\n' && inhalt[i] != '\r') {
+            continue;
         }
-        zeilen.push_back(zeile);
+        zeilen.emplace_back(inhalt.substr(anfang, i - anfang));
+        if (inhalt[i] == '\r' && i + 1 < inhalt.size() && inhalt[i + 1] == '\n') {
+            ++i;
+        }
+        anfang = i + 1;
+    }
+    if (anfang < inhalt.size()) {
+        zeilen.emplace_back(inhalt.substr(anfang));
     }
     return zeilen;
 }
 
+bool steuerzeichen(unsigned char c) {
+    return c < 0x20 && c != '\t' && c != '\n' && c != '\r' && c != '\f' && c != '\v' && c != 0x1A;
+}
+
+bool keinText(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) {
+        return true;
+    }
+    const auto anzahl =
+        static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
+            return steuerzeichen(static_cast<unsigned char>(c));
+        }));
+    return anzahl * kSteuerzeichenAnteil > bytes.size();
+}
+
+bool gueltigesUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const auto folge = decodeUtf8(bytes, pos);
+        if (!folge) {
+            return false;
+        }
+        pos += folge->length;
+    }
+    return true;
+}
+
+// Typographic characters that Windows-1252 lacks are written as the keys
+// that type them; anything else it lacks becomes '?'.
+char ersatzFuer(char32_t zeichen) {
+    switch (zeichen) {
+    case 0x2010:
+    case 0x2011:
+    case 0x2012:
+    case 0x2015:
+    case 0x2212:
+        return '-';
+    case 0x201B:
+    case 0x2032:
+        return '\'';
+    case 0x201F:
+    case 0x2033:
+        return '"';
+    case 0x2002:
+    case 0x2003:
+    case 0x2007:
+    case 0x2009:
+    case 0x200A:
+    case 0x202F:
+        return ' ';
+    default:
+        return '?';
+    }
+}
+
+std::string ausUtf8(std::string_view bytes, int& ersetzt) {
+    std::string aus;
+    aus.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const auto folge = decodeUtf8(bytes, pos);
+        pos += folge->length;
+        if (const auto byte = fromUnicode(folge->codePoint)) {
+            aus += static_cast<char>(*byte);
+            continue;
+        }
+        const char ersatz = ersatzFuer(folge->codePoint);
+        ersetzt += ersatz == '?' ? 1 : 0;
+        aus += ersatz;
+    }
+    return aus;
+}
+
 } // namespace
+
+Leseergebnis textAusBytes(std::string_view bytes) {
+    if (keinText(bytes)) {
+        return {std::nullopt, "The file is no text file."};
+    }
+    Textinhalt inhalt;
+    const bool bom = bytes.starts_with(kBom);
+    if (gueltigesUtf8(bytes)) {
+        inhalt.bom = bom;
+        if (bom) {
+            bytes.remove_prefix(kBom.size());
+        }
+        inhalt.zeilen = zeilenAus(ausUtf8(bytes, inhalt.ersetzt));
+        return {std::move(inhalt), {}};
+    }
+    inhalt.kodierung = Kodierung::Windows1252;
+    inhalt.zeilen = zeilenAus(bytes);
+    return {std::move(inhalt), {}};
+}
 
 Leseergebnis textLesen(const std::filesystem::path& datei) {
     const auto gelesen = files::readFile(datei, kGroessterText);
@@ -38,17 +139,21 @@ Leseergebnis textLesen(const std::filesystem::path& datei) {
     if (!gelesen.ok()) {
         return {std::nullopt, gelesen.error};
     }
-    if (gelesen.bytes.find('\0') != std::string::npos) {
-        return {std::nullopt, "The file is no text file."};
-    }
-    return {Textinhalt{zeilenAus(gelesen.bytes)}, {}};
+    return textAusBytes(gelesen.bytes);
+}
+
+const char* kodierungsname(Kodierung kodierung) {
+    return kodierung == Kodierung::Utf8 ? "UTF-8" : "Windows-1252";
 }
 
 std::string textSchreiben(const std::filesystem::path& datei,
-                          const std::vector<std::string>& zeilen) {
+                          const std::vector<std::string>& zeilen, Kodierung kodierung, bool bom) {
     std::ofstream aus(datei, std::ios::binary | std::ios::trunc);
+    if (kodierung == Kodierung::Utf8 && bom) {
+        aus << kBom;
+    }
     for (const auto& zeile : zeilen) {
-        aus << zeile << '\n';
+        aus << (kodierung == Kodierung::Utf8 ? toUtf8(zeile) : zeile) << '\n';
     }
     aus.close();
     return aus ? std::string{} : std::string(std::strerror(errno));

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -67,6 +68,42 @@ TEST_F(ProgramWindow, SignInThenTheFirstKeyOfTheLetterExerciseCountsOneKeystroke
     QTest::keyClick(&binder->window(), Qt::Key_F);
 
     EXPECT_EQ(labelText(form.Label24), "Keystrokes: 1");
+}
+
+} // namespace
+
+namespace {
+
+// The own-text practice in the real window: Enter on the preview presses
+// "Start", typed keys move the selection in Memo4, Enter ends the line.
+TEST_F(ProgramWindow, EnterStartsAnOwnTextAndTheWindowFollowsTheTyping) {
+    form::Tform1& form = program->window();
+    auto& nameBox = widgetOf<QComboBox>(*binder, form.ComboBox1);
+    nameBox.setFocus();
+    QTest::keyClicks(nameBox.lineEdit(), "anna");
+    QTest::keyClick(nameBox.lineEdit(), Qt::Key_Return);
+    std::filesystem::create_directories(directory / "Texts");
+    directory.write("Texts/short.TXT", "ab\ncd\n");
+    platform.files.openAnswers.push_back(directory / "Texts" / "short.TXT");
+    widgetOf<QPushButton>(*binder, form.Button22).click();
+    widgetOf<QPushButton>(*binder, form.Button28).click();
+    widgetOf<QPushButton>(*binder, form.BitBtn4).click();
+    ASSERT_TRUE(widgetOf<QPushButton>(*binder, form.BitBtn5).isEnabled());
+
+    QTest::keyClick(&binder->window(), Qt::Key_Return);
+    EXPECT_TRUE(program->state().eigenetexteaktiv);
+    auto& practice = widgetOf<QPlainTextEdit>(*binder, form.Memo4);
+    EXPECT_EQ(practice.toPlainText(), "ab\ncd");
+    EXPECT_EQ(labelText(form.Label75), "Row 1 from 2");
+
+    QTest::keyClick(&binder->window(), Qt::Key_A);
+    EXPECT_EQ(practice.textCursor().selectedText(), "b");
+    QTest::keyClick(&binder->window(), Qt::Key_B);
+    EXPECT_TRUE(widgetOf<QWidget>(*binder, form.Panel2).isVisible());
+    QTest::keyClick(&binder->window(), Qt::Key_Return);
+    EXPECT_EQ(practice.toPlainText(), "cd");
+    EXPECT_EQ(practice.textCursor().selectedText(), "c");
+    EXPECT_EQ(labelText(form.Label75), "Row 2 from 2");
 }
 
 } // namespace

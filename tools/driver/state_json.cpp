@@ -90,6 +90,7 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "pausiert", s.pausiert);
     put(json, "buchstabeneinstellungenoffen", s.buchstabeneinstellungenoffen);
     put(json, "worteinstellungenoffen", s.worteinstellungenoffen);
+    put(json, "texteinstellungenoffen", s.texteinstellungenoffen);
     put(json, "wiederholungaktiv", s.wiederholungaktiv);
     put(json, "zeittest", s.zeittest);
     put(json, "restminuten", s.restminuten);
@@ -167,6 +168,9 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "vorherigewortzeile", s.vorherigewortzeile);
     put(json, "fehltaste", s.fehltaste);
     put(json, "vorhandenertext", s.vorhandenertext);
+    put(json, "textUtf8", s.textUtf8);
+    put(json, "textMitBom", s.textMitBom);
+    put(json, "uebungszeile", s.uebungszeile);
     put(json, "fingerfehlerquoten", s.fingerfehlerquoten);
     put(json, "loeschfreigabe", s.loeschfreigabe);
     put(json, "loeschzeile", s.loeschzeile);

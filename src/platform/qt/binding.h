@@ -26,6 +26,9 @@ struct ShownValues {
     std::optional<form::BevelStyle> bevel;
     std::optional<std::pair<form::ShapeStyle, form::Colour>> shape;
     std::optional<std::vector<std::string>> items;
+    // A memo's lines as last put into (or found in) its editor: comparing
+    // them is far cheaper than reading a long document back.
+    std::optional<std::vector<std::string>> lines;
     std::optional<std::pair<int, int>> selection;
     std::optional<int> doneLength;
     std::optional<bool> readOnly;

@@ -228,10 +228,15 @@ template <class Editor> void writeDocument(Editor& editor, const Control& c, Sho
     if (c.kind() == Kind::Memo && takeChange(shown.readOnly, c.readOnly())) {
         editor.setReadOnly(c.readOnly());
     }
-    const QString text = joinLines(c.lines());
-    const bool textWritten = editor.toPlainText() != text;
-    if (textWritten) {
-        editor.setPlainText(text);
+    bool textWritten = false;
+    if (takeChange(shown.lines, c.lines())) {
+        // Typing in the editor changes the model to what it already shows:
+        // only a real difference is written, so the caret stays put.
+        const QString text = joinLines(c.lines());
+        textWritten = editor.toPlainText() != text;
+        if (textWritten) {
+            editor.setPlainText(text);
+        }
     }
     if (!takeChange(shown.selection, std::pair(c.selStart(), c.selLength())) && !textWritten) {
         return;
@@ -264,6 +269,7 @@ void writeRichText(QTextEdit& editor, const Control& c, ShownValues& shown) {
         if (shown.richText) {
             editor.clear();
             shown.richText.reset();
+            shown.lines.reset();
         }
         writeDocument(editor, c, shown);
         return;
@@ -271,6 +277,7 @@ void writeRichText(QTextEdit& editor, const Control& c, ShownValues& shown) {
     if (!takeChange(shown.richText, c.richText())) {
         return;
     }
+    shown.lines.reset();
     editor.clear();
     QTextCursor cursor(editor.document());
     bool first = true;
