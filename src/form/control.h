@@ -166,6 +166,9 @@ public:
     void setReadOnly(bool value) { assign(readOnly_, value); }
     int maxLength() const { return maxLength_; }
     void setMaxLength(int value) { assign(maxLength_, value); }
+    // An edit line that shows this character for each typed one (0: the text).
+    char passwordChar() const { return passwordChar_; }
+    void setPasswordChar(char value) { assign(passwordChar_, value); }
     const std::vector<std::vector<std::string>>& cells() const { return cells_; }
     void setCells(std::vector<std::vector<std::string>> value) { assign(cells_, std::move(value)); }
     void setCell(int col, int row, std::string value);
@@ -235,6 +238,7 @@ private:
     int doneLength_ = 0;
     bool readOnly_ = false;
     int maxLength_ = 0;
+    char passwordChar_ = 0;
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;

@@ -56,17 +56,7 @@ struct OpenFile {
     Extent extent;
 };
 
-IoResult<OpenFile> openUserFile(const Path& path, Access access) {
-    auto file = openLocked(path, access);
-    if (!file) {
-        return file.error();
-    }
-    auto extent = extentOf(*file);
-    if (!extent) {
-        return extent.error();
-    }
-    return OpenFile{std::move(*file), *extent};
-}
+IoResult<OpenFile> openUserFile(const Path& path, Access access);
 
 // Hands records 0 .. records - 1 to visit(number, bytes) until it returns
 // false, reading the file in large blocks.
@@ -104,6 +94,72 @@ IoResult<std::optional<FoundUser>> findByName(const OpenFile& open, std::string_
         return searched.error();
     }
     return found;
+}
+
+// A deletion moves the last record into the gap and then cuts the file.
+// Killed in between, it leaves the moved record twice, in the gap and at the
+// end: the last record equals an earlier one byte for byte. Such a copy
+// holds nothing of its own, so dropping it loses nothing.
+IoResult<bool> endsInCopy(const FileHandle& file, std::uint16_t records) {
+    if (records < 2) {
+        return false;
+    }
+    Satz last{};
+    if (auto read = file.readAt(recordOffset(records - 1), last); !read) {
+        return read.error();
+    }
+    bool copy = false;
+    auto searched = forEachRecord(file, records - 1, [&](std::uint16_t, RecordView satz) {
+        copy = std::equal(satz.begin(), satz.end(), last.begin());
+        return !copy;
+    });
+    if (!searched) {
+        return searched.error();
+    }
+    return copy;
+}
+
+// Finishes a deletion that was cut short, under the lock every operation
+// holds. A reader may not write: it leaves the copy out of what it sees, and
+// the next operation that writes finishes the cut.
+IoStatus finishCutDeletion(OpenFile& open, Access access) {
+    if (open.extent.hasTail()) {
+        return {}; // a deletion always leaves whole records
+    }
+    auto copy = endsInCopy(open.file, open.extent.records);
+    if (!copy) {
+        return copy.error();
+    }
+    if (!*copy) {
+        return {};
+    }
+    const std::uint16_t records = open.extent.records - 1;
+    if (access != Access::Read) {
+        if (auto cut = open.file.truncate(recordOffset(records)); !cut) {
+            return cut;
+        }
+        if (auto synced = open.file.sync(); !synced) {
+            return synced;
+        }
+    }
+    open.extent = Extent{records, recordOffset(records)};
+    return {};
+}
+
+IoResult<OpenFile> openUserFile(const Path& path, Access access) {
+    auto file = openLocked(path, access);
+    if (!file) {
+        return file.error();
+    }
+    auto extent = extentOf(*file);
+    if (!extent) {
+        return extent.error();
+    }
+    OpenFile open{std::move(*file), *extent};
+    if (auto finished = finishCutDeletion(open, access); !finished) {
+        return finished.error();
+    }
+    return open;
 }
 
 IoStatus copyTo(const FileHandle& source, std::uint64_t length, const Path& target) {
@@ -170,6 +226,45 @@ IoResult<WriteReport> closeAfter(OpenFile& open, IoResult<WriteReport> report) {
         return closed.error();
     }
     return report;
+}
+
+// Whether record number is there and belongs to name: of two records of one
+// name (a file from elsewhere) the one the list showed is deleted.
+IoResult<bool> holdsName(const OpenFile& open, std::uint16_t number, std::string_view name) {
+    if (number >= open.extent.records) {
+        return false;
+    }
+    Satz satz{};
+    if (auto read = open.file.readAt(recordOffset(number), satz); !read) {
+        return read.error();
+    }
+    return benutzernameIn(satz) == name;
+}
+
+void (*deletionHook)(DeletionStep) = nullptr;
+
+void deletionStep(DeletionStep step) {
+    if (deletionHook != nullptr) {
+        deletionHook(step);
+    }
+}
+
+// The last record over record number, on the disk before the file is cut,
+// so a kill can never leave the file without it.
+IoStatus moveLastInto(OpenFile& open, std::uint16_t number) {
+    const std::uint16_t last = open.extent.records - 1;
+    if (number == last) {
+        return {};
+    }
+    Satz satz{};
+    if (auto read = open.file.readAt(recordOffset(last), satz); !read) {
+        return read;
+    }
+    deletionStep(DeletionStep::Read);
+    if (auto written = open.file.writeAt(recordOffset(number), satz); !written) {
+        return written;
+    }
+    return open.file.sync();
 }
 
 IoError fileFull() {
@@ -312,27 +407,55 @@ IoResult<std::vector<Satz>> readAll(const Path& path) {
     return records;
 }
 
-IoResult<WriteReport> deleteUser(const Path& path, std::uint16_t number) {
+IoResult<DeleteReport> deleteUser(const Path& path, std::uint16_t number, std::string_view name) {
     auto open = openUserFile(path, Access::ReadWrite);
     if (!open) {
         return open.error();
     }
-    if (number >= open->extent.records) {
-        return readBeyondEnd();
+    // Another program may have moved the user since the list was read.
+    auto found = findByName(*open, name);
+    if (!found) {
+        return found.error();
     }
+    if (!*found) {
+        return DeleteReport{DeleteOutcome::NotFound, number, {}};
+    }
+    auto shown = holdsName(*open, number, name);
+    if (!shown) {
+        return shown.error();
+    }
+    if (!*shown) {
+        number = (*found)->number;
+    }
+    auto backup = cutDamagedTail(*open, path);
+    if (!backup) {
+        return backup.error();
+    }
+    if (auto moved = moveLastInto(*open, number); !moved) {
+        return moved.error();
+    }
+    deletionStep(DeletionStep::Moved);
+    // From here a kill leaves the moved record twice; the next open cuts it.
     const std::uint16_t last = open->extent.records - 1;
-    Satz satz{};
-    if (auto read = open->file.readAt(recordOffset(last), satz); !read) {
-        return read.error();
-    }
-    auto report = writeOver(*open, path, number, satz);
-    if (!report) {
-        return report;
-    }
     if (auto cut = open->file.truncate(recordOffset(last)); !cut) {
         return cut.error();
     }
-    return closeAfter(*open, std::move(report));
+    deletionStep(DeletionStep::Cut);
+    if (auto synced = open->file.sync(); !synced) {
+        return synced.error();
+    }
+    if (auto closed = open->file.close(); !closed) {
+        return closed.error();
+    }
+    return DeleteReport{DeleteOutcome::Deleted, number, *backup};
 }
+
+namespace testing {
+
+void setDeletionHook(void (*hook)(DeletionStep)) {
+    deletionHook = hook;
+}
+
+} // namespace testing
 
 } // namespace users

@@ -184,6 +184,10 @@ void writeLineEdit(QLineEdit& edit, const Control& c, ShownValues& shown) {
     if (takeChange(shown.maxLength, c.maxLength())) {
         edit.setMaxLength(c.maxLength() > 0 ? c.maxLength() : kUnlimitedLength);
     }
+    if (const auto echo = c.passwordChar() != 0 ? QLineEdit::Password : QLineEdit::Normal;
+        edit.echoMode() != echo) {
+        edit.setEchoMode(echo);
+    }
     const QString text = toQString(c.text());
     const bool textWritten = edit.text() != text;
     if (textWritten) {
