@@ -148,6 +148,9 @@ TEST_F(UserDeletion, AReaderLeavesTheCopyOfACutDeletionOutWithoutWriting) {
     writeBytes(datei, recordsNamed({"ANNA", "EMIL", "CARL", "EMIL"}));
     EXPECT_EQ(names(), (Names{"ANNA", "EMIL", "CARL"}));
     EXPECT_EQ(users::readAll(datei)->size(), 3u);
+    int visited = 0;
+    EXPECT_EQ(*users::visitAll(datei, [&](auto) { ++visited; }), 3);
+    EXPECT_EQ(visited, 4) << "the caller drops what it made of the copy";
     EXPECT_EQ(fs::file_size(datei), 4 * 560u);
 
     // Two records of one name that differ are two users' data: both stay.

@@ -56,7 +56,11 @@ struct OpenFile {
     Extent extent;
 };
 
-IoResult<OpenFile> openUserFile(const Path& path, Access access);
+// Who deals with the copy an interrupted deletion may have left: the open
+// itself, or the caller, who reads every record anyway and notes it on the way.
+enum class Copy { Finish, Caller };
+
+IoResult<OpenFile> openUserFile(const Path& path, Access access, Copy copy = Copy::Finish);
 
 // Hands records 0 .. records - 1 to visit(number, bytes) until it returns
 // false, reading the file in large blocks.
@@ -100,39 +104,43 @@ IoResult<std::optional<FoundUser>> findByName(const OpenFile& open, std::string_
 // Killed in between, it leaves the moved record twice, in the gap and at the
 // end: the last record equals an earlier one byte for byte. Such a copy
 // holds nothing of its own, so dropping it loses nothing.
-IoResult<bool> endsInCopy(const FileHandle& file, std::uint16_t records) {
-    if (records < 2) {
-        return false;
+IoResult<std::optional<Satz>> possibleCopy(const OpenFile& open) {
+    if (open.extent.hasTail() || open.extent.records < 2) {
+        return std::optional<Satz>{}; // a deletion always leaves whole records
     }
     Satz last{};
-    if (auto read = file.readAt(recordOffset(records - 1), last); !read) {
+    if (auto read = open.file.readAt(recordOffset(open.extent.records - 1), last); !read) {
         return read.error();
     }
+    return std::optional<Satz>{last};
+}
+
+// Hands every record to visit(number, bytes) in one pass and says whether
+// the last one is such a copy.
+template <typename Visit> IoResult<bool> passNotingCopy(const OpenFile& open, Visit visit) {
+    const auto last = possibleCopy(open);
+    if (!last) {
+        return last.error();
+    }
+    const std::uint16_t records = open.extent.records;
     bool copy = false;
-    auto searched = forEachRecord(file, records - 1, [&](std::uint16_t, RecordView satz) {
-        copy = std::equal(satz.begin(), satz.end(), last.begin());
-        return !copy;
+    auto read = forEachRecord(open.file, records, [&](std::uint16_t number, RecordView satz) {
+        if (*last && !copy && number + 1 < records) {
+            copy = std::equal(satz.begin(), satz.end(), (*last)->begin());
+        }
+        visit(number, satz);
+        return true;
     });
-    if (!searched) {
-        return searched.error();
+    if (!read) {
+        return read.error();
     }
     return copy;
 }
 
-// Finishes a deletion that was cut short, under the lock every operation
-// holds. A reader may not write: it leaves the copy out of what it sees, and
-// the next operation that writes finishes the cut.
-IoStatus finishCutDeletion(OpenFile& open, Access access) {
-    if (open.extent.hasTail()) {
-        return {}; // a deletion always leaves whole records
-    }
-    auto copy = endsInCopy(open.file, open.extent.records);
-    if (!copy) {
-        return copy.error();
-    }
-    if (!*copy) {
-        return {};
-    }
+// Finishes the cut of an interrupted deletion, under the lock every
+// operation holds. A reader may not write: it leaves the copy out of what it
+// sees, and the next operation that writes finishes the cut.
+IoStatus dropCopy(OpenFile& open, Access access) {
     const std::uint16_t records = open.extent.records - 1;
     if (access != Access::Read) {
         if (auto cut = open.file.truncate(recordOffset(records)); !cut) {
@@ -146,7 +154,15 @@ IoStatus finishCutDeletion(OpenFile& open, Access access) {
     return {};
 }
 
-IoResult<OpenFile> openUserFile(const Path& path, Access access) {
+IoStatus finishCutDeletion(OpenFile& open, Access access) {
+    const auto copy = passNotingCopy(open, [](std::uint16_t, RecordView) {});
+    if (!copy) {
+        return copy.error();
+    }
+    return *copy ? dropCopy(open, access) : IoStatus{};
+}
+
+IoResult<OpenFile> openUserFile(const Path& path, Access access, Copy copy) {
     auto file = openLocked(path, access);
     if (!file) {
         return file.error();
@@ -156,6 +172,9 @@ IoResult<OpenFile> openUserFile(const Path& path, Access access) {
         return extent.error();
     }
     OpenFile open{std::move(*file), *extent};
+    if (copy == Copy::Caller) {
+        return open;
+    }
     if (auto finished = finishCutDeletion(open, access); !finished) {
         return finished.error();
     }
@@ -283,19 +302,19 @@ std::string sicherungshinweis(const Path& backup) {
 }
 
 IoResult<std::vector<std::string>> listNames(const Path& path) {
-    auto open = openUserFile(path, Access::Read);
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
     if (!open) {
         return open.error();
     }
     std::vector<std::string> names;
     names.reserve(open->extent.records);
-    auto read =
-        forEachRecord(open->file, open->extent.records, [&](std::uint16_t, RecordView satz) {
-            names.emplace_back(benutzernameIn(satz));
-            return true;
-        });
-    if (!read) {
-        return read.error();
+    const auto copy = passNotingCopy(
+        *open, [&](std::uint16_t, RecordView satz) { names.emplace_back(benutzernameIn(satz)); });
+    if (!copy) {
+        return copy.error();
+    }
+    if (*copy) {
+        names.pop_back();
     }
     return names;
 }
@@ -320,7 +339,9 @@ IoResult<bool> ensureFile(const Path& path) {
 }
 
 IoResult<std::optional<FoundUser>> findUser(const Path& path, std::string_view name) {
-    auto open = openUserFile(path, Access::Read);
+    // The copy a cut deletion left is never the first of its name: no pass
+    // to the end is needed here.
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
     if (!open) {
         return open.error();
     }
@@ -365,21 +386,34 @@ IoResult<WriteReport> writeRecord(const Path& path, std::uint16_t number, const 
 }
 
 IoResult<WriteReport> writeUser(const Path& path, const Benutzerdaten& daten, Satz& benutzersatz) {
-    auto open = openUserFile(path, Access::ReadWrite);
+    auto open = openUserFile(path, Access::ReadWrite, Copy::Caller);
     if (!open) {
         return open.error();
     }
+    // One pass finds the record and notes a cut deletion's copy, which goes
+    // before the record changes: changed, it would no longer match its copy.
     const std::string_view name = std::string_view(daten.name).substr(0, kNameMax);
-    auto found = findByName(*open, name);
-    if (!found) {
-        return found.error();
+    std::optional<FoundUser> found;
+    const auto copy = passNotingCopy(*open, [&](std::uint16_t number, RecordView satz) {
+        if (!found && benutzernameIn(satz) == name) {
+            found = FoundUser{number, {}};
+            std::copy(satz.begin(), satz.end(), found->satz.begin());
+        }
+    });
+    if (!copy) {
+        return copy.error();
     }
-    if (!*found) {
+    if (*copy) {
+        if (auto dropped = dropCopy(*open, Access::ReadWrite); !dropped) {
+            return dropped.error();
+        }
+    }
+    if (!found) {
         return readBeyondEnd();
     }
-    benutzersatz = (*found)->satz;
+    benutzersatz = found->satz;
     encode(daten, benutzersatz);
-    return closeAfter(*open, writeOver(*open, path, (*found)->number, benutzersatz));
+    return closeAfter(*open, writeOver(*open, path, found->number, benutzersatz));
 }
 
 IoResult<std::uint16_t> countUsers(const Path& path) {
@@ -391,20 +425,33 @@ IoResult<std::uint16_t> countUsers(const Path& path) {
 }
 
 IoResult<std::vector<Satz>> readAll(const Path& path) {
-    auto open = openUserFile(path, Access::Read);
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
     if (!open) {
         return open.error();
     }
     std::vector<Satz> records(open->extent.records);
-    auto read =
-        forEachRecord(open->file, open->extent.records, [&](std::uint16_t number, RecordView satz) {
-            std::copy(satz.begin(), satz.end(), records[number].begin());
-            return true;
-        });
-    if (!read) {
-        return read.error();
+    const auto copy = passNotingCopy(*open, [&](std::uint16_t number, RecordView satz) {
+        std::copy(satz.begin(), satz.end(), records[number].begin());
+    });
+    if (!copy) {
+        return copy.error();
+    }
+    if (*copy) {
+        records.pop_back();
     }
     return records;
+}
+
+IoResult<std::uint16_t> visitAll(const Path& path, const RecordVisitor& visit) {
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
+    if (!open) {
+        return open.error();
+    }
+    const auto copy = passNotingCopy(*open, [&](std::uint16_t, RecordView satz) { visit(satz); });
+    if (!copy) {
+        return copy.error();
+    }
+    return static_cast<std::uint16_t>(open->extent.records - (*copy ? 1 : 0));
 }
 
 IoResult<DeleteReport> deleteUser(const Path& path, std::uint16_t number, std::string_view name) {

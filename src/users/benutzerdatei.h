@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,6 +77,14 @@ IoResult<WriteReport> writeUser(const std::filesystem::path& path, const Benutze
 IoResult<std::uint16_t> countUsers(const std::filesystem::path& path);
 
 IoResult<std::vector<Satz>> readAll(const std::filesystem::path& path);
+
+using RecordVisitor = std::function<void(std::span<const std::uint8_t, kSatzGroesse>)>;
+
+// readAll without holding every record at once: visit sees each record in
+// file order. Returns how many users the file holds; when that is one fewer
+// than were visited, the last was the copy an interrupted deletion left, and
+// the caller drops what it made of it.
+IoResult<std::uint16_t> visitAll(const std::filesystem::path& path, const RecordVisitor& visit);
 
 enum class DeleteOutcome {
     Deleted,

@@ -5,8 +5,9 @@
 #include "users/benutzersatz.h"
 #include "users/datenaufdiskschreiben.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,9 @@ constexpr std::size_t kPasswortLaenge = 12;
 
 using Zeile = std::vector<std::string>;
 
-std::string rechtsbuendig(unsigned zahl, int breite) {
-    std::array<char, 16> text{};
-    std::snprintf(text.data(), text.size(), "%*u", breite, zahl);
-    return text.data();
+std::string rechtsbuendig(unsigned zahl, std::size_t breite) {
+    std::string text = std::to_string(zahl);
+    return text.size() < breite ? std::string(breite - text.size(), ' ') + text : text;
 }
 
 std::string zweistellig(unsigned zahl) {
@@ -37,8 +37,7 @@ std::string letzteNutzung(const users::Benutzerdaten& d) {
            zweistellig(d.monat) + "." + std::to_string(d.jahr);
 }
 
-Zeile listenzeile(std::size_t nummer, const users::Satz& satz) {
-    const auto d = users::decode(satz);
+Zeile listenzeile(std::size_t nummer, const users::Benutzerdaten& d) {
     return {rechtsbuendig(static_cast<unsigned>(nummer), 3), " " + d.name,
             rechtsbuendig(d.lektion, 3) + (d.lektionsteil == 1 ? " W" : " L"), letzteNutzung(d),
             rechtsbuendig(d.nutzungen, 4)};
@@ -119,17 +118,20 @@ void benutzerdatei_einsehen(Context& c) {
     }
     // benutzersatz keeps the signed-in learner's record, just written: the
     // user data and the own colours read it.
-    const auto alle = users::readAll(users::benutzerdatei(c.s.programmverzeichnis));
-    if (!alle) {
-        users::dateifehlerMelden(c, alle.error());
+    users::Satz satz{};
+    const auto anzahl =
+        users::visitAll(users::benutzerdatei(c.s.programmverzeichnis),
+                        [&](std::span<const std::uint8_t, kSatzGroesse> v) {
+                            std::copy(v.begin(), v.end(), satz.begin());
+                            zeilen.push_back(listenzeile(zeilen.size(), users::listenfelder(satz)));
+                        });
+    if (!anzahl) {
+        users::dateifehlerMelden(c, anzahl.error());
         return;
     }
-    zeilen.reserve(alle->size() + 1);
-    for (std::size_t i = 0; i < alle->size(); ++i) {
-        zeilen.push_back(listenzeile(i + 1, (*alle)[i]));
-    }
+    zeilen.resize(*anzahl + 1u);
     f.StringGrid2.setCells(std::move(zeilen));
-    platzFuerListe(c, alle->size());
+    platzFuerListe(c, *anzahl);
     f.GroupBox10.show();
 }
 
