@@ -47,10 +47,13 @@ void kopfzeile(Context& c, std::vector<Zeile>& zeilen) {
     const int w = c.s.bildschirmbreite;
     auto& grid = c.f.StringGrid2;
     grid.setColWidth(0, static_cast<int>(w / 14));
-    grid.setColWidth(1, static_cast<int>(w / 2.1));
+    // The count's header needs more room than w / 11 in this desktop's
+    // fonts; it takes it from the wide name column, so the row keeps its width.
+    const int anzahlBreite = static_cast<int>(w / 8.5);
+    grid.setColWidth(1, static_cast<int>(w / 2.1) - (anzahlBreite - static_cast<int>(w / 11)));
     grid.setColWidth(2, static_cast<int>(w / 11));
     grid.setColWidth(3, static_cast<int>(w / 5));
-    grid.setColWidth(4, static_cast<int>(w / 11));
+    grid.setColWidth(4, anzahlBreite);
     zeilen.push_back(
         {" No.", " User name/ identification", " Lesson", " Last use", " Used x times"});
 }

@@ -82,7 +82,7 @@ void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
 // A label of fixed width keeps its whole caption inside by a smaller font.
 void fitCaption(QLabel& label, const Control& c, int width) {
     QFont font = toQFont(c.font());
-    const int needed = QFontMetrics(font).horizontalAdvance(label.text());
+    const int needed = QFontMetrics(font).size(0, label.text()).width();
     if (needed > width && needed > 0 && font.pointSizeF() > 0) {
         font.setPointSizeF(std::max(1.0, font.pointSizeF() * width / needed));
     }
@@ -99,7 +99,7 @@ void writeGeometry(QWidget& widget, const Control& c) {
         // A label grows to show all of its caption, as an auto-sized label does;
         // the screen's fonts are often wider than the design's.
         const auto& label = static_cast<const QLabel&>(widget);
-        const QSize text = label.fontMetrics().size(Qt::TextSingleLine, label.text());
+        const QSize text = label.fontMetrics().size(0, label.text());
         geometry.setSize(geometry.size().expandedTo(text));
     } else if (c.kind() == Kind::Label) {
         fitCaption(static_cast<QLabel&>(widget), c, geometry.width());
@@ -293,7 +293,8 @@ template <class Range> void writeRange(Range& range, const Control& c) {
 
 void writeCaption(QLabel& label, const Control& c, ShownValues& shown) {
     if (takeChange(shown.caption, c.caption())) {
-        label.setText(withoutMnemonics(toQString(c.caption())));
+        // A carriage return breaks a caption's line, as in the message texts.
+        label.setText(withoutMnemonics(toQString(c.caption())).replace(u'\r', u'\n'));
     }
 }
 
