@@ -257,3 +257,35 @@ TEST_F(UserList, TheNameBoxListsNamesAsAPersonReadsThem) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UserList, AUserGoneOrAFileGoneSinceTheListWasReadIsToldAndNothingElseChanges) {
+    store("ANNA");
+    store("BEN");
+    store("CARL");
+    start("anna");
+    browse();
+    run("messages");
+
+    // Another program deleted BEN after this list was read.
+    ASSERT_TRUE(users::deleteUser(file(), 1, "BEN"));
+    arm(2);
+    typePassword("quopa");
+    run("tick");
+    run("click Button24");
+    has("messages", R"j("text":"The user \"BEN\" is no longer in the user file.)j");
+    EXPECT_EQ(names(), (Names{"ANNA", "CARL"}));
+    EXPECT_EQ(row(2)[1], " CARL") << "the list shows the file as it is now";
+
+    const auto before = *users::readAll(file());
+    arm(2);
+    fs::rename(file(), directory_ / "elsewhere.dat");
+    run("tick");
+    run("click Button24");
+    has("messages", "No such file or directory");
+    EXPECT_FALSE(fs::exists(file()));
+    EXPECT_EQ(*users::readAll(directory_ / "elsewhere.dat"), before);
+}
+
+} // namespace
