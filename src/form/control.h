@@ -175,6 +175,9 @@ public:
     const std::vector<int>& colWidths() const { return colWidths_; }
     void setColWidth(int col, int width);
     const std::vector<int>& rowHeights() const { return rowHeights_; }
+    // A grid's first columns that look like titles, as its first row does.
+    int fixedCols() const { return fixedCols_; }
+    void setFixedCols(int value) { assign(fixedCols_, value); }
     void setRowHeight(int row, int height);
     BevelStyle bevel() const { return bevel_; }
     void setBevel(BevelStyle value) { assign(bevel_, value); }
@@ -242,6 +245,7 @@ private:
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
+    int fixedCols_ = 1;
     BevelStyle bevel_ = BevelStyle::Raised;
     int interval_ = 0;
     bool showHint_ = true;

@@ -72,6 +72,7 @@ void Tform1::setUpExtras() {
     setRange(ScrollBar3, 1, 30, 10);
     Edit6.setReadOnly(true);
     Button24.setEnabled(false);
+    StringGrid2.setFixedCols(0);
     StringGrid2.setHint("Click on the user you want to delete from the user list.");
     Edit3.setHint("Please enter the password!");
     Edit3.setPasswordChar('*');

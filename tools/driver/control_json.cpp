@@ -101,6 +101,7 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
             writeTexts(json, row);
         }
         json.endArray();
+        json.field("fixedCols", c.fixedCols());
     }
     if (kind == Kind::Panel) {
         json.field("bevel", c.bevel() == form::BevelStyle::Raised ? "raised" : "lowered");
