@@ -220,6 +220,9 @@ TEST_F(UserList, CancelAndClicksBesideTheRowsDeleteNothing) {
     arm(1);
     run("click Button23");
     EXPECT_FALSE(f().Panel3.visible());
+    arm(1);
+    browse();
+    EXPECT_FALSE(f().Panel3.visible()) << "a fresh list asks nothing yet";
     for (int outside : {0, 3, -1}) {
         arm(outside);
         EXPECT_FALSE(s().loeschfreigabe) << outside;

@@ -134,6 +134,8 @@ void benutzerdatei_einsehen(Context& c) {
     }
     zeilen.resize(*anzahl + 1u);
     f.StringGrid2.setCells(std::move(zeilen));
+    // A question left open asked about a row the new list may no longer have.
+    f.Panel3.hide();
     platzFuerListe(c, *anzahl);
     f.GroupBox10.show();
 }
