@@ -2,6 +2,13 @@
 #include "program_fixture.h"
 #include "session/uhr.h"
 
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <utility>
+#include <vector>
+
 namespace {
 
 using ExerciseClock = ProgramTest;
@@ -26,6 +33,25 @@ TEST(Measurement, SpeedRoundsHalvesToEvenAndNeverDividesByZero) {
     EXPECT_EQ(messung::fehlerquoteText(100), "Fault rate: 100.00 %");
     EXPECT_EQ(messung::lernfortschrittText(5), "Study achievement 5.0 %");
     EXPECT_EQ(messung::lernfortschrittText(99.95), "Study achievement 100.0 %");
+}
+
+// Rates are written with printf's "%5.2f" rounding; the fast writer must
+// agree with it on every value, halves and binary near-halves included.
+TEST(Measurement, FixedPointTextsAgreeWithPrintfRounding) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> rate(-1.0, 70000.0);
+    std::vector<double> values = {0.0, -0.0, 0.005, 0.015, 0.125, 2.675, 99.995, 100.0, 1e300};
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(rate(random));
+        values.push_back(std::round(rate(random) * 1000.0) / 1000.0);
+    }
+    for (const double value : values) {
+        for (const auto& [width, decimals] : {std::pair{5, 2}, std::pair{3, 1}}) {
+            std::array<char, 400> expected{};
+            std::snprintf(expected.data(), expected.size(), "%*.*f", width, decimals, value);
+            ASSERT_EQ(messung::festkomma(value, width, decimals), expected.data()) << value;
+        }
+    }
 }
 
 TEST_F(ExerciseClock, ThirtyKeystrokesInTwentySecondsAreNinetyPerMinute) {

@@ -166,6 +166,35 @@ TEST_F(WordExercise, LayoutFilterKeepsUmlautLinesFromEnglishKeyboards) {
     }
 }
 
+// The filter knows every key of the layout, not just the umlauts: the section
+// sign, the pound sign, the at sign, the brackets and the accented letters of
+// one keyboard are dropped on the others.
+TEST(LayoutFilter, DropsALineWithAnyCharacterTheKeyboardHasNoKeyFor) {
+    const std::string_view section = "See \xA7 12.";
+    const std::string_view pound = "It costs \xA3"
+                                   "12.";
+    EXPECT_FALSE(exercises::vomLayoutAbgelehnt(0, section));
+    EXPECT_FALSE(exercises::vomLayoutAbgelehnt(1, section));
+    EXPECT_TRUE(exercises::vomLayoutAbgelehnt(2, section));
+    EXPECT_TRUE(exercises::vomLayoutAbgelehnt(3, section));
+    EXPECT_TRUE(exercises::vomLayoutAbgelehnt(0, pound));
+    EXPECT_FALSE(exercises::vomLayoutAbgelehnt(1, pound));
+    EXPECT_TRUE(exercises::vomLayoutAbgelehnt(2, pound));
+    EXPECT_FALSE(exercises::vomLayoutAbgelehnt(3, pound));
+    EXPECT_TRUE(exercises::vomLayoutAbgelehnt(0, "mail@home [x"));
+    EXPECT_FALSE(exercises::vomLayoutAbgelehnt(2, "mail@home [x {y"));
+    EXPECT_TRUE(exercises::vomLayoutAbgelehnt(0, "voil\xE0"));
+    EXPECT_FALSE(exercises::vomLayoutAbgelehnt(1, "voil\xE0 Gen\xE8ve caf\xE9"));
+    EXPECT_TRUE(exercises::vomLayoutAbgelehnt(1, "\xDC"
+                                                 "bung"));
+    EXPECT_FALSE(exercises::vomLayoutAbgelehnt(0, "\xDC"
+                                                  "bung 1 = 1; (2) / 3 * 4 ? ^ _ ' #"));
+    for (std::uint8_t layout = 0; layout < 4; ++layout) {
+        EXPECT_FALSE(exercises::vomLayoutAbgelehnt(layout, "Abc, xyz. 1234567890! %&()"));
+        EXPECT_TRUE(exercises::vomLayoutAbgelehnt(layout, "5 \x80 (euro)"));
+    }
+}
+
 TEST_F(WordExercise, KeystrokeDuringPauseShowsTheStartPromptAgain) {
     startWordExercise(3);
     key(wordExpected());

@@ -10,7 +10,10 @@
 #include "exercises/texteditor.h"
 #include "exercises/uebungen.h"
 #include "exercises/wortuebung.h"
+#include "form/radio_group.h"
+#include "keyboard/farbwahl.h"
 #include "keyboard/fehltaste.h"
+#include "keyboard/schriftwahl.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturlayout.h"
 #include "keyboard/zeichenfolge.h"
@@ -29,6 +32,7 @@
 #include "users/anmeldung.h"
 #include "users/benutzerdatenanzeige.h"
 #include "users/benutzerliste.h"
+#include "users/farbschema.h"
 
 #include <algorithm>
 #include <array>
@@ -92,9 +96,8 @@ void speicherplatzPruefen(Context& c, const std::filesystem::path& verzeichnis) 
 // Each Image names its picture by file name; the session finds where it lies.
 void bilderZeigen(Context& c) {
     auto& f = c.f;
-    for (form::Control* bild :
-         {&f.Image1, &f.Image21, &f.Image22, &f.Image23, &f.Image24, &f.Image25, &f.Image11,
-          &f.Image10, &f.Image12, &f.Image3}) {
+    for (form::Control* bild : {&f.Image1, &f.Image21, &f.Image22, &f.Image23, &f.Image24,
+                                &f.Image25, &f.Image11, &f.Image10, &f.Image12, &f.Image3}) {
         bild->setText(programmdatei(c.s, bild->text()).string());
     }
 }
@@ -144,7 +147,7 @@ void Program::init() {
     hidden({&f.GroupBox15, &f.Panel3});
     fehlertabelleEinrichten(c);
 
-    f.RadioButton1.setChecked(true);
+    form::checkRadio(f.RadioButton1);
     f.Panel4.hide();
     s.zeichenfolge = keyboard::deutscheZeichenfolge();
     s.farblektion = 17;
@@ -152,6 +155,7 @@ void Program::init() {
     f.GroupBox1.hide();
     f.GroupBox5.show();
     keyboard::TastaturUK(c);
+    keyboard::farbenZeigen(c);
     f.GroupBox5.bringToFront();
     hidden({&f.GroupBox7, &f.GroupBox14, &f.GroupBox16, &f.GroupBox10, &f.Panel66, &f.GroupBox15,
             &f.GroupBox22, &f.BoxBuchstabenuebung, &f.GroupBox12, &f.GroupBox19});
@@ -219,6 +223,22 @@ void Program::wire() {
     on({&f.RadioButton4, &f.Image10}, c, keyboard::TastaturSchweiz);
     on({&f.RadioButton6, &f.Image12}, c, keyboard::TastaturUSA);
     on({&f.RadioButton7, &f.Image3}, c, keyboard::TastaturUK);
+    on(f.Button4, c, keyboard::Farbe1aendern);
+    on(f.Button36, c, keyboard::Farbe2aendern);
+    on(f.Button37, c, keyboard::Farbe3aendern);
+    on(f.Button38, c, keyboard::Farbe4aendern);
+    on(f.Button39, c, keyboard::Farbe5aendern);
+    f.ComboBox2.onChange = [&c] { ComboBox2Click(c); };
+    on(f.TaSchriftSchwarz, c, keyboard::TaSchriftSchwarzClick);
+    on(f.tastaturfarbeweiss, c, keyboard::tastaturfarbeweissClick);
+    on(f.blau1, c, keyboard::Panel1blue);
+    on(f.gelb2, c, keyboard::gelb2Click);
+    on(f.rot2, c, keyboard::rot2Click);
+    on(f.grau2, c, keyboard::grau2Click);
+    on(f.silber2, c, keyboard::silber2Click);
+    on(f.schwarz2, c, keyboard::schwarz2Click);
+    on(f.wei2, c, keyboard::wei2Click);
+    on(f.Button9, c, keyboard::schriftartaendern);
     on(f.Button27, c, Fingergym);
     on({&f.Button14, &f.Button19, &f.wei1, &f.Fehlerstatistik1}, c, Fehlerstatistikaktivieren);
     on(f.Skal100P, c, Skal100PClick);

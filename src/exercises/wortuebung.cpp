@@ -8,6 +8,7 @@
 #include "exercises/fingersaetze.h"
 #include "exercises/tippfehler.h"
 #include "exercises/zeilenziehung.h"
+#include "form/radio_group.h"
 #include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "measurement/messung.h"
@@ -266,7 +267,7 @@ void Wortuebungeinrichten(Context& c) {
     f.GroupBox24.hide();
     f.GroupBox25.hide();
     f.Memo1.hide();
-    f.RadioButton2.setChecked(true);
+    form::checkRadio(f.RadioButton2);
     const int klein = schriftgroesse(c, s.bildschirmbreite / 66.0);
     f.Label60.setFontSize(klein);
     f.Label97.setFontSize(klein);

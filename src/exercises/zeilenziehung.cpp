@@ -1,6 +1,7 @@
 #include "exercises/zeilenziehung.h"
 
 #include "course/wortzeilen.h"
+#include "keyboard/leuchttabelle.h"
 
 #include <algorithm>
 #include <vector>
@@ -40,14 +41,9 @@ std::uint16_t ausweichzeile(Context& c, int untergrenze, bool mitFilter) {
 } // namespace
 
 bool vomLayoutAbgelehnt(std::uint8_t tastaturcode, std::string_view zeile) {
-    constexpr std::string_view kUmlaute = "\xC4\xD6\xDC\xDF\xE4\xF6\xFC";
-    if (tastaturcode == 1) {
-        return zeile.find('\xDF') != std::string_view::npos;
-    }
-    if (tastaturcode >= 2) {
-        return zeile.find_first_of(kUmlaute) != std::string_view::npos;
-    }
-    return false;
+    return std::any_of(zeile.begin(), zeile.end(), [tastaturcode](char zeichen) {
+        return !keyboard::erzeugbar(tastaturcode, static_cast<std::uint8_t>(zeichen));
+    });
 }
 
 std::uint16_t ersteZeileZiehen(Context& c) {

@@ -14,7 +14,8 @@ std::uint16_t ersteZeileZiehen(Context& c);
 // never the line before, and typeable on the current layout.
 std::uint16_t zeileZiehen(Context& c);
 
-// The layout has no key for a character of the line.
+// The layout has no key for a character of the line: umlauts or § on an
+// English keyboard, £ on a German or American one, è on a German one.
 bool vomLayoutAbgelehnt(std::uint8_t tastaturcode, std::string_view zeile);
 
 } // namespace exercises

@@ -71,6 +71,16 @@ struct FontSpec {
 
 enum class BevelStyle { Raised, Lowered };
 
+// How a Shape is drawn: its outline (pen) and whether it is filled with the
+// control's colour or left hollow.
+struct ShapeStyle {
+    bool circle = false;
+    Colour pen = 0x000000;
+    int penWidth = 1;
+    bool filled = true;
+    bool operator==(const ShapeStyle&) const = default;
+};
+
 // A piece of formatted text of a rich-text box. '\n' inside is a line break,
 // '\t' a tab; a size of 0 and no colour mean the box's own.
 struct TextRun {
@@ -181,6 +191,9 @@ public:
     void setRowHeight(int row, int height);
     BevelStyle bevel() const { return bevel_; }
     void setBevel(BevelStyle value) { assign(bevel_, value); }
+    const ShapeStyle& shape() const { return shape_; }
+    void setShape(ShapeStyle value) { assign(shape_, value); }
+    void setPenColor(Colour value);
     int interval() const { return interval_; }
     void setInterval(int value) { assign(interval_, value); }
     // A label as wide as its caption (true) or of its own width, its caption
@@ -247,6 +260,7 @@ private:
     std::vector<int> rowHeights_;
     int fixedCols_ = 1;
     BevelStyle bevel_ = BevelStyle::Raised;
+    ShapeStyle shape_;
     int interval_ = 0;
     bool showHint_ = true;
     bool autoSize_ = true;

@@ -91,6 +91,12 @@ void Control::setFontSize(int value) {
     setFont(std::move(f));
 }
 
+void Control::setPenColor(Colour value) {
+    ShapeStyle style = shape_;
+    style.pen = value;
+    setShape(style);
+}
+
 void Control::setFontStyle(int value) {
     FontSpec f = font_;
     f.style = value;

@@ -1,5 +1,7 @@
 #include "form/tform1.h"
 
+#include "form/radio_group.h"
+
 namespace form {
 namespace {
 
@@ -94,11 +96,37 @@ void Tform1::setUpSettings() {
     RadioButton19.setHint("Typing faults must be corrected.");
     RadioButton20.setHint("Typing faults are only counted.");
     RadioButton19.setChecked(true);
-    RadioButton1.setChecked(true);
+    checkRadio(RadioButton1);
+    setUpColoursAndScripts();
     Image11.setText("flag_de.svg");
     Image10.setText("flag_ch.svg");
     Image12.setText("flag_us.svg");
     Image3.setText("flag_uk.svg");
+}
+
+void Tform1::setUpColoursAndScripts() {
+    ComboBox2.setItems(
+        {"Standard", "Own colours", "Green", "Mint", "Crazy", "Pastel", "Rose", "Water", "Random"});
+    ComboBox2.setReadOnly(true);
+    ComboBox2.setItemIndex(7);
+    ComboBox2.setText("Water");
+    // Circles drawn with a thick outline in the finger colour; the first is hollow.
+    constexpr int kOutline = 15;
+    bool first = true;
+    for (Control* swatch : {&Shape28, &Shape55, &Shape56, &Shape58, &Shape59}) {
+        swatch->setColor(colours::black);
+        swatch->setShape({true, colours::black, kOutline, !first});
+        first = false;
+    }
+    // A long font name shrinks to the box rather than running out of it.
+    for (Control* name : {&Label19, &Label20, &Label3}) {
+        name->setAutoSize(false);
+    }
+    Button9.setHint("Choose the font of the exercise checked above");
+    GroupBox5.popupMenu = &PopupMenu4;
+    TaSchriftSchwarz.setChecked(true);
+    tastaturfarbeweiss.setChecked(false);
+    silber2.setFontStyle(1); // the default background
 }
 
 void Tform1::setUpLessonNote() {

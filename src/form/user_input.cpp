@@ -1,6 +1,7 @@
 #include "form/user_input.h"
 
 #include "form/form.h"
+#include "form/radio_group.h"
 
 #include <algorithm>
 
@@ -14,15 +15,6 @@ void fire(const std::function<void()>& handler) {
     if (handler) {
         handler();
     }
-}
-
-void checkRadio(Control& radio) {
-    for (Control* sibling : radio.form().childrenOf(radio.parent())) {
-        if (sibling != &radio && sibling->kind() == Kind::RadioButton) {
-            sibling->setChecked(false);
-        }
-    }
-    radio.setChecked(true);
 }
 
 void select(Control& control, Selection selection, int textLength) {

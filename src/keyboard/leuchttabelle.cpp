@@ -124,4 +124,9 @@ Tastenmenge leuchtendeTasten(std::uint8_t tastaturcode, std::uint8_t zeichen) {
     return plan(tastaturcode).fuer[zeichen];
 }
 
+bool erzeugbar(std::uint8_t tastaturcode, std::uint8_t zeichen) {
+    constexpr Tastenmenge kShifttasten = tastenbit(kLinkeShifttaste) | tastenbit(kRechteShifttaste);
+    return (leuchtendeTasten(tastaturcode, zeichen) & ~kShifttasten) != 0;
+}
+
 } // namespace keyboard

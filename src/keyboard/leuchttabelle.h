@@ -30,4 +30,9 @@ Tastenmenge gepruefteTasten(std::uint8_t tastaturcode);
 // The keys lit for the expected character, the Shift keys included.
 Tastenmenge leuchtendeTasten(std::uint8_t tastaturcode, std::uint8_t zeichen);
 
+// A key of the layout types the character, alone or with Shift or AltGr: some
+// key other than the two Shift keys lights for it. A character without such a
+// key cannot be typed on that keyboard, so no exercise may expect it.
+bool erzeugbar(std::uint8_t tastaturcode, std::uint8_t zeichen);
+
 } // namespace keyboard

@@ -6,9 +6,13 @@
 namespace keyboard {
 namespace {
 
-form::Colour schriftfarbe(const Sitzungszustand& s, form::Colour fingerfarbe) {
-    // White on a white key would vanish.
-    const bool weiss = s.tastaturschriftweiss && fingerfarbe != form::colours::white;
+// White captions need this contrast on the key, as large text does; below
+// it (a white, pale, yellow or silver key) they would all but vanish.
+constexpr double kWeissLesbar = 3.0;
+
+form::Colour schriftfarbe(const Sitzungszustand& s, form::Colour taste) {
+    const bool weiss =
+        s.tastaturschriftweiss && form::contrastRatio(form::colours::white, taste) >= kWeissLesbar;
     return weiss ? form::colours::white : form::colours::black;
 }
 
@@ -44,8 +48,15 @@ void tastaturfaerben(Context& c) {
         }
         const auto abLektion = amerikanisch ? e.abLektionUSA : e.abLektion;
         const form::Colour finger = farbeDesFingers(s, e.fingernummer);
-        taste.panel.setColor(s.farblektion >= abLektion ? finger : form::colours::silver);
-        taste.panel.setFontColor(schriftfarbe(s, finger));
+        const form::Colour grund = s.farblektion >= abLektion ? finger : form::colours::silver;
+        taste.panel.setColor(grund);
+        taste.panel.setFontColor(schriftfarbe(s, grund));
+    }
+}
+
+void tastenbeschriftungFaerben(Context& c) {
+    for (form::Taste& taste : c.f.tastatur.tasten()) {
+        taste.panel.setFontColor(schriftfarbe(c.s, taste.panel.color()));
     }
 }
 

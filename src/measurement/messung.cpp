@@ -1,9 +1,11 @@
 #include "measurement/messung.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace messung {
 namespace {
@@ -48,10 +50,18 @@ double fehlerquote(std::uint16_t fehler, std::uint16_t anschlaege) {
     return 100.0 / (static_cast<double>(anschlaege) / fehler);
 }
 
+// Runs on every keystroke for ten figures, so it avoids printf's format
+// parsing; to_chars rounds exactly as "%*.*f" does.
 std::string festkomma(double value, int width, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, value);
-    return buffer;
+    // Room for the longest double written out in full.
+    std::array<char, 400> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed, decimals);
+    std::string text = error == std::errc{} ? std::string(buffer.data(), end) : std::string("nan");
+    if (std::cmp_less(text.size(), width)) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    return text;
 }
 
 std::string anschlaegeText(std::uint16_t anschlaege) {

@@ -120,10 +120,23 @@ public:
                                                       const std::string& filter) = 0;
 };
 
+// What the font dialog offers: sizes from minSize to maxSize points and,
+// with scalableOnly, only outline fonts, which draw well at any size.
+struct FontLimits {
+    int minSize = 1;
+    int maxSize = 255;
+    bool scalableOnly = false;
+};
+
 class FontDialog {
 public:
     virtual ~FontDialog() = default;
-    virtual std::optional<form::FontSpec> choose(const form::FontSpec& current) = 0;
+    // Empty when the learner cancels; a chosen size lies within the limits.
+    virtual std::optional<form::FontSpec> choose(const form::FontSpec& current,
+                                                 const FontLimits& limits = {}) = 0;
+    // The family the system really draws for `name`: the name itself where
+    // that font is installed, else the one that stands in for it.
+    virtual std::string familyUsedFor(const std::string& name) = 0;
 };
 
 class ColourDialog {

@@ -2,6 +2,7 @@
 
 #include "course/lektionskatalog.h"
 #include "exercises/wortuebung.h"
+#include "form/radio_group.h"
 #include "keyboard/tastaturfarben.h"
 #include "session/lektionshinweis.h"
 #include "users/nullsetzen.h"
@@ -33,7 +34,7 @@ void bildschirmVorbereiten(Context& c) {
     s.letzterfehler = false;
     f.GroupBox24.hide();
     f.GroupBox25.hide();
-    f.RadioButton1.setChecked(true);
+    form::checkRadio(f.RadioButton1);
     for (form::Control* m : {&f.Start1, &f.MenueTast, &f.MenueEinst, &f.MenueExtra, &f.MenueBenu}) {
         m->setEnabled(false);
     }

@@ -1,5 +1,8 @@
 #include "users/anmeldung.h"
 
+#include "keyboard/farbschemata.h"
+#include "keyboard/farbwahl.h"
+#include "keyboard/schriftwahl.h"
 #include "keyboard/tastaturlayout.h"
 #include "measurement/messung.h"
 #include "settings/einstellungen.h"
@@ -118,8 +121,11 @@ void steuerelementeLaden(Context& c, const users::Benutzerdaten& daten) {
     f.TrackBar3.setPosition(s.anteilBekannte);
     f.Label15.setCaption("known letters to " + std::to_string(s.anteilBekannte) + " %");
     layoutAnwenden(c);
+    keyboard::farbschemaZeigen(c, daten.farbschema);
+    keyboard::farbenZeigen(c);
+    keyboard::schriftenZeigen(c);
     f.Edit2.setFontStyle(s.schriftstilWort);
-    for (form::Control* memo : {&f.Memo4}) {
+    for (form::Control* memo : {&f.Memo4, &f.Memo3}) {
         memo->setFont({s.schriftText, s.schriftgroesseText, s.schriftstilText});
     }
 }
@@ -135,7 +141,9 @@ void anmelden(Context& c) {
         return;
     }
     auto daten = users::decode(s.benutzersatz);
-    users::bereinigen(daten);
+    users::bereinigen(daten, {s.bildschirmbreite, [&c](const std::string& name) {
+                                  return c.svc.fonts.familyUsedFor(name);
+                              }});
     users::inSitzung(daten, s);
     steuerelementeLaden(c, daten);
 }

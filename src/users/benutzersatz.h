@@ -18,6 +18,7 @@ namespace users {
 using Satz = std::array<std::uint8_t, kSatzGroesse>;
 
 constexpr std::size_t kNameMax = 45;
+constexpr std::size_t kFontNameMax = 80;
 
 struct Benutzerdaten {
     std::string name; // at most kNameMax bytes, Windows-1252

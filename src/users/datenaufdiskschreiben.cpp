@@ -29,8 +29,7 @@ bool datenaufdiskschreiben(Context& c) {
         s.lektion = s.gemerktelektion;
         s.lektionsteil = s.gemerkterteil;
     }
-    // The colour scheme has no chooser yet: the stored choice is kept.
-    const int farbschema = users::decode(s.benutzersatz).farbschema;
+    const int farbschema = c.f.ComboBox2.itemIndex();
     const users::Steuerwerte steuer{c.f.Panel1.color(), farbschema, c.f.ScrollBar3.position()};
     const auto daten = users::ausSitzung(s, c.svc.clock.today(), steuer);
     auto ergebnis =

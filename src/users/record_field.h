@@ -72,6 +72,14 @@ struct ElseInitial { // outside [low, high] (or not a number): a new learner's v
     double low, high;
 };
 template <std::size_t N> struct OneOfElseInitial { std::array<int, N> values; };
+struct RgbElseInitial {}; // a colour with a byte above blue: a new learner's value
+// A font size of 0: a new learner's value; outside trunc(screen width /
+// smaller) .. trunc(screen width / larger), the sizes the font dialog offers
+// on this screen: the nearest of them. Left alone where the screen is not known.
+struct ScreenWidthBetween {
+    double smaller, larger;
+};
+struct InstalledFont {}; // a font that is not installed: the one drawn instead
 template <class... Values> constexpr auto oneOf(Values... values) {
     return OneOfElseInitial<sizeof...(Values)>{{values...}};
 }

@@ -106,6 +106,12 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
     if (kind == Kind::Panel) {
         json.field("bevel", c.bevel() == form::BevelStyle::Raised ? "raised" : "lowered");
     }
+    if (kind == Kind::Shape) {
+        json.field("circle", c.shape().circle)
+            .field("penColor", c.shape().pen)
+            .field("penWidth", c.shape().penWidth)
+            .field("filled", c.shape().filled);
+    }
     if (kind == Kind::Timer) {
         json.field("interval", c.interval());
     }

@@ -1,5 +1,6 @@
 #include "platform/fakes/fakes.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace platform::fakes {
@@ -102,8 +103,23 @@ std::optional<std::filesystem::path> FakeFileDialogs::save(const std::filesystem
     return popOr(saveAnswers);
 }
 
-std::optional<form::FontSpec> FakeFontDialog::choose(const form::FontSpec&) {
-    return popOr(answers);
+std::optional<form::FontSpec> FakeFontDialog::choose(const form::FontSpec& current,
+                                                     const FontLimits& limits) {
+    asked.emplace_back(current, limits);
+    auto chosen = popOr(answers);
+    if (!chosen) {
+        return chosen;
+    }
+    chosen->size = std::clamp(chosen->size, limits.minSize, limits.maxSize);
+    if (std::find(installed.begin(), installed.end(), chosen->name) == installed.end()) {
+        installed.push_back(chosen->name);
+    }
+    return chosen;
+}
+
+std::string FakeFontDialog::familyUsedFor(const std::string& name) {
+    const bool da = std::find(installed.begin(), installed.end(), name) != installed.end();
+    return da ? name : standIn;
 }
 
 void FakeAboutBox::show(const AboutInfo& info) {
@@ -113,7 +129,8 @@ void FakeAboutBox::show(const AboutInfo& info) {
     }
 }
 
-std::optional<form::Colour> FakeColourDialog::choose(form::Colour) {
+std::optional<form::Colour> FakeColourDialog::choose(form::Colour current) {
+    presets.push_back(current);
     return popOr(answers);
 }
 

@@ -132,14 +132,26 @@ public:
 
 class FakeFontDialog : public FontDialog {
 public:
-    std::optional<form::FontSpec> choose(const form::FontSpec& current) override;
+    // Takes the next queued answer; a chosen font counts as installed and its
+    // size is kept within the limits, as the real dialog offers no other.
+    std::optional<form::FontSpec> choose(const form::FontSpec& current,
+                                         const FontLimits& limits = {}) override;
+    // An installed name stays; any other gives way to `standIn`.
+    std::string familyUsedFor(const std::string& name) override;
     std::deque<std::optional<form::FontSpec>> answers;
+    std::vector<std::string> installed{"Times New Roman",  "Courier New",     "Arial",
+                                       "Liberation Serif", "Liberation Mono", "Liberation Sans",
+                                       "DejaVu Sans",      "DejaVu Serif",    "DejaVu Sans Mono"};
+    std::string standIn = "DejaVu Sans";
+    // What each call was shown: its preset and its limits.
+    std::vector<std::pair<form::FontSpec, FontLimits>> asked;
 };
 
 class FakeColourDialog : public ColourDialog {
 public:
     std::optional<form::Colour> choose(form::Colour current) override;
     std::deque<std::optional<form::Colour>> answers;
+    std::vector<form::Colour> presets; // the colour each call started with
 };
 
 class FakeAboutBox : public AboutBox {

@@ -342,7 +342,9 @@ void Binder::userPicked(Binding& binding, int index) {
         return;
     }
     const auto* combo = static_cast<QComboBox*>(binding.widget);
-    const auto [start, length] = lineSelection(*combo->lineEdit());
+    // A read-only combo box has no line to select in.
+    const auto [start, length] =
+        combo->lineEdit() != nullptr ? lineSelection(*combo->lineEdit()) : std::pair(0, 0);
     form::userPicks(*binding.control, index, {start, length});
     binding.shown.selection = std::pair(start, length);
     sync();

@@ -24,6 +24,7 @@ struct ShownValues {
     std::optional<std::pair<form::Colour, form::Colour>> colours;
     std::optional<form::FontSpec> font;
     std::optional<form::BevelStyle> bevel;
+    std::optional<std::pair<form::ShapeStyle, form::Colour>> shape;
     std::optional<std::vector<std::string>> items;
     std::optional<std::pair<int, int>> selection;
     std::optional<int> doneLength;

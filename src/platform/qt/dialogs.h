@@ -22,7 +22,9 @@ private:
 class QtFontDialog : public FontDialog {
 public:
     explicit QtFontDialog(const ModalHook& beforeShow) : beforeShow_(beforeShow) {}
-    std::optional<form::FontSpec> choose(const form::FontSpec& current) override;
+    std::optional<form::FontSpec> choose(const form::FontSpec& current,
+                                         const FontLimits& limits = {}) override;
+    std::string familyUsedFor(const std::string& name) override;
 
 private:
     const ModalHook& beforeShow_;

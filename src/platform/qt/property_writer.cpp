@@ -3,6 +3,7 @@
 #include "platform/qt/convert.h"
 #include "platform/qt/memo_text.h"
 #include "platform/qt/panel_widget.h"
+#include "platform/qt/shape_widget.h"
 #include "platform/qt/string_grid.h"
 
 #include <QAbstractButton>
@@ -85,6 +86,12 @@ void fitCaption(QLabel& label, const Control& c, int width) {
     const int needed = QFontMetrics(font).size(0, label.text()).width();
     if (needed > width && needed > 0 && font.pointSizeF() > 0) {
         font.setPointSizeF(std::max(1.0, font.pointSizeF() * width / needed));
+        // Hinted fonts do not shrink in proportion: step down until it fits.
+        constexpr qreal kStep = 0.5;
+        while (font.pointSizeF() > 1.0 &&
+               QFontMetrics(font).horizontalAdvance(label.text()) > width) {
+            font.setPointSizeF(std::max(1.0, font.pointSizeF() - kStep));
+        }
     }
     if (label.font() != font) {
         label.setFont(font);
@@ -203,6 +210,10 @@ void writeLineEdit(QLineEdit& edit, const Control& c, ShownValues& shown) {
 }
 
 void writeComboBox(QComboBox& combo, const Control& c, ShownValues& shown) {
+    // A read-only combo box is a plain list to pick from, with no text to type.
+    if (combo.isEditable() == c.readOnly()) {
+        combo.setEditable(!c.readOnly());
+    }
     if (takeChange(shown.items, c.items())) {
         combo.clear();
         for (const std::string& item : c.items()) {
@@ -212,7 +223,9 @@ void writeComboBox(QComboBox& combo, const Control& c, ShownValues& shown) {
     if (combo.currentIndex() != c.itemIndex()) {
         combo.setCurrentIndex(c.itemIndex());
     }
-    writeLineEdit(*combo.lineEdit(), c, shown);
+    if (combo.lineEdit() != nullptr) {
+        writeLineEdit(*combo.lineEdit(), c, shown);
+    }
 }
 
 template <class Editor> void writeDocument(Editor& editor, const Control& c, ShownValues& shown) {
@@ -307,6 +320,12 @@ void writePanel(PanelWidget& panel, const Control& c, ShownValues& shown) {
     }
 }
 
+void writeShape(ShapeWidget& shape, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.shape, std::pair(c.shape(), c.color()))) {
+        shape.setLook(c.shape(), c.color());
+    }
+}
+
 void writeGroupBox(QGroupBox& box, const Control& c, ShownValues& shown) {
     if (takeChange(shown.caption, c.caption())) {
         box.setTitle(toQString(c.caption()));
@@ -369,6 +388,8 @@ void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
         return writeGrid(static_cast<QTableWidget&>(widget), c);
     case Kind::Image:
         return writeImage(static_cast<QLabel&>(widget), c, shown);
+    case Kind::Shape:
+        return writeShape(static_cast<ShapeWidget&>(widget), c, shown);
     default:
         return;
     }
@@ -379,6 +400,12 @@ void writeMenuItem(QAction& action, const Control& c, ShownValues& shown) {
         // A caption of "-" makes the item a separator line.
         action.setSeparator(c.caption() == "-");
         action.setText(toQString(c.caption()));
+    }
+    // A bold item is the menu's default.
+    if (action.font().bold() != ((c.font().style & 1) != 0)) {
+        QFont font = action.font();
+        font.setBold((c.font().style & 1) != 0);
+        action.setFont(font);
     }
     if (action.isEnabled() != c.enabled()) {
         action.setEnabled(c.enabled());
