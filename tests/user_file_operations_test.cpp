@@ -189,7 +189,7 @@ TEST_F(UserFile, AFileThatCannotBeWrittenReportsTheSystemsTextAndStaysUnchanged)
     const auto written = users::writeRecord(datei, 1, record("CARL"));
     ASSERT_FALSE(written);
     EXPECT_EQ(written.error().text, std::strerror(EPERM));
-    EXPECT_FALSE(users::deleteUser(datei, 0));
+    EXPECT_FALSE(users::deleteUser(datei, 0, "ANNA"));
     EXPECT_FALSE(users::appendUser(datei, record("CARL")));
     EXPECT_EQ(fileBytes(datei), stored);
 }
@@ -206,7 +206,7 @@ TEST_F(UserFile, AFileThatVanishedIsReportedByEveryOperation) {
     EXPECT_EQ(users::readAll(datei).error().text, missing);
     EXPECT_EQ(users::countUsers(datei).error().text, missing);
     EXPECT_EQ(users::appendUser(datei, record("ANNA")).error().text, missing);
-    EXPECT_EQ(users::deleteUser(datei, 0).error().text, missing);
+    EXPECT_EQ(users::deleteUser(datei, 0, "ANNA").error().text, missing);
     Satz buffer{};
     const auto daten = users::neuerBenutzer("ANNA", {}, 1024);
     EXPECT_EQ(users::writeUser(datei, daten, buffer).error().text, missing);
@@ -233,7 +233,7 @@ TEST_F(UserFile, ReadsRecordKAndReportsARecordPastTheEnd) {
     EXPECT_EQ(*users::readUser(datei, 2), record("CARL"));
     EXPECT_EQ(users::readUser(datei, 3).error().text, "Read beyond end of file");
     EXPECT_EQ(users::writeRecord(datei, 3, record("DORA")).error().text, "Read beyond end of file");
-    EXPECT_EQ(users::deleteUser(datei, 3).error().text, "Read beyond end of file");
+    EXPECT_EQ(users::deleteUser(datei, 3, "DORA")->outcome, users::DeleteOutcome::NotFound);
     EXPECT_EQ(fs::file_size(datei), 3 * 560u);
 }
 
@@ -286,7 +286,7 @@ TEST_F(UserFile, DeletingRecordTwoOfFiveMovesTheLastIntoItsSlot) {
     const Bytes before = recordsNamed({"U0", "U1", "U2", "U3", "U4"});
     writeBytes(datei, before);
 
-    const auto bericht = users::deleteUser(datei, 2);
+    const auto bericht = users::deleteUser(datei, 2, "U2");
     ASSERT_TRUE(bericht) << bericht.error().text;
 
     const Bytes after = fileBytes(datei);
@@ -301,10 +301,10 @@ TEST_F(UserFile, DeletingTheLastRecordOnlyShortensTheFile) {
     const Bytes before = recordsNamed({"U0", "U1", "U2"});
     writeBytes(datei, before);
 
-    ASSERT_TRUE(users::deleteUser(datei, 2));
+    ASSERT_TRUE(users::deleteUser(datei, 2, "U2"));
     EXPECT_EQ(fileBytes(datei), range(before, 0, 1120));
-    ASSERT_TRUE(users::deleteUser(datei, 0));
-    ASSERT_TRUE(users::deleteUser(datei, 0));
+    ASSERT_TRUE(users::deleteUser(datei, 0, "U0"));
+    ASSERT_TRUE(users::deleteUser(datei, 0, "U1"));
     EXPECT_EQ(fs::file_size(datei), 0u);
 }
 
@@ -370,7 +370,7 @@ TEST_F(UserFile, WritingOrDeletingInADamagedFileAlsoKeepsACopyFirst) {
     damaged = recordsNamed({"ANNA", "BEN"});
     damaged.resize(damaged.size() + 559, 0x33);
     writeBytes(datei, damaged);
-    const auto deleted = users::deleteUser(datei, 0);
+    const auto deleted = users::deleteUser(datei, 0, "ANNA");
     ASSERT_TRUE(deleted);
     EXPECT_TRUE(deleted->backup);
     EXPECT_EQ(fileBytes(backup()), damaged);

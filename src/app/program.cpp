@@ -31,6 +31,8 @@
 #include "statistics/gesamtstatistik.h"
 #include "state/programmdatei.h"
 #include "users/anmeldung.h"
+#include "users/benutzerdatenanzeige.h"
+#include "users/benutzerliste.h"
 #include "users/farbschema.h"
 
 #include <algorithm>
@@ -195,6 +197,12 @@ void Program::wire() {
     on(f.BitBtn1, c, StartWiederholung);
     on(f.BitBtn9, c, BitBtn9Click);
     on({&f.Button22, &f.MenueExtra, &f.Extras9}, c, Extras);
+    on({&f.Button10, &f.MenueBenu, &f.Benutzerdaten9}, c, Benutzerdatenanzeigen);
+    on(f.Button11, c, benutzerdatei_einsehen);
+    f.StringGrid2.onMouseUp = [&c](int spalte, int zeile) { ben_loeschen(c, spalte, zeile); };
+    on(f.Button24, c, killhim);
+    on(f.Button23, c, nichtloeschen);
+    f.Edit3.onChange = [&c] { Edit3Change(c); };
     f.ScrollBar1.onChange = [&c] { lektiondirekt(c); };
     f.ScrollBar2.onChange = [&c] { WLektioneinstellen(c); };
     f.ScrollBar3.onChange = [&c] { ScrollBar3Change(c); };

@@ -10,9 +10,10 @@ bool formclose(Context& c) {
         BPause(c);
     }
     // Written from every screen, not only the main one, so closing from an
-    // exercise loses nothing.
+    // exercise loses nothing. A failed write has been shown; the question
+    // still comes, so the learner can stay on and keep the session.
     if (c.s.angemeldet) {
-        datenaufdiskschreiben(c);
+        (void)datenaufdiskschreiben(c);
     }
     // An own text with unsaved changes would be lost with the window.
     speichernAnbieten(c);

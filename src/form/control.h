@@ -176,12 +176,18 @@ public:
     void setReadOnly(bool value) { assign(readOnly_, value); }
     int maxLength() const { return maxLength_; }
     void setMaxLength(int value) { assign(maxLength_, value); }
+    // An edit line that shows this character for each typed one (0: the text).
+    char passwordChar() const { return passwordChar_; }
+    void setPasswordChar(char value) { assign(passwordChar_, value); }
     const std::vector<std::vector<std::string>>& cells() const { return cells_; }
     void setCells(std::vector<std::vector<std::string>> value) { assign(cells_, std::move(value)); }
     void setCell(int col, int row, std::string value);
     const std::vector<int>& colWidths() const { return colWidths_; }
     void setColWidth(int col, int width);
     const std::vector<int>& rowHeights() const { return rowHeights_; }
+    // A grid's first columns that look like titles, as its first row does.
+    int fixedCols() const { return fixedCols_; }
+    void setFixedCols(int value) { assign(fixedCols_, value); }
     void setRowHeight(int row, int height);
     BevelStyle bevel() const { return bevel_; }
     void setBevel(BevelStyle value) { assign(bevel_, value); }
@@ -248,9 +254,11 @@ private:
     int doneLength_ = 0;
     bool readOnly_ = false;
     int maxLength_ = 0;
+    char passwordChar_ = 0;
     std::vector<std::vector<std::string>> cells_;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
+    int fixedCols_ = 1;
     BevelStyle bevel_ = BevelStyle::Raised;
     ShapeStyle shape_;
     int interval_ = 0;

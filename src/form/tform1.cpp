@@ -73,7 +73,12 @@ void Tform1::setUpExtras() {
     setRange(ScrollBar2, 1, 32, 1);
     setRange(ScrollBar3, 1, 30, 10);
     Edit6.setReadOnly(true);
-    button24.setEnabled(false);
+    Button24.setEnabled(false);
+    StringGrid2.setFixedCols(0);
+    StringGrid2.setHint("Click on the user you want to delete from the user list.");
+    Edit3.setHint("Please enter the password!");
+    Edit3.setPasswordChar('*');
+    Edit3.setMaxLength(12);
     SpeedButton3.setHint("Change font size");
     Panel2.setHint("Please press <ENTER>.");
     Panel2.setColor(colours::yellow);

@@ -150,7 +150,7 @@ void universaltimer(Context& c) {
         f.Panel1.setFontSize(schriftFuerBreite(c, 16));
     }
     if (f.Edit3.text() == "quopa") {
-        f.button24.setEnabled(true);
+        f.Button24.setEnabled(true);
     }
     f.Edit4.setText(std::to_string(s.lektion) + (s.lektionsteil == 1 ? " W" : " L"));
     if (!s.buchstabenuebungaktiv && !s.wortuebungaktiv) {

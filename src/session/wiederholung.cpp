@@ -4,7 +4,9 @@
 #include "users/datenaufdiskschreiben.h"
 
 void StartWiederholung(Context& c) {
-    datenaufdiskschreiben(c);
+    if (!datenaufdiskschreiben(c)) {
+        return;
+    }
     auto& s = c.s;
     s.wiederholungaktiv = true;
     s.gemerktelektion = s.lektion;

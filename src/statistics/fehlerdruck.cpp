@@ -47,7 +47,9 @@ std::string datum(const platform::Date& heute) {
 std::vector<form::RichParagraph> absaetze(const std::vector<std::string>& zeilen) {
     std::vector<form::RichParagraph> result;
     for (const auto& zeile : zeilen) {
-        result.push_back({form::TextRun{zeile}});
+        form::TextRun lauf;
+        lauf.text = zeile;
+        result.push_back({lauf});
     }
     return result;
 }

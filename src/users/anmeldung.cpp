@@ -11,6 +11,7 @@
 #include "users/benutzerdatei.h"
 #include "users/bereinigen.h"
 #include "users/datenaufdiskschreiben.h"
+#include "users/namensfolge.h"
 #include "users/sitzungsuebertragung.h"
 
 #include <algorithm>
@@ -170,7 +171,11 @@ void benutzernamenLesen(Context& c) {
         users::dateifehlerMelden(c, namen.error());
         return;
     }
-    c.s.satzanzahl = static_cast<std::uint16_t>(namen->size());
-    std::sort(namen->begin(), namen->end());
-    c.f.ComboBox1.setItems(std::move(*namen));
+    benutzernamenEintragen(c, std::move(*namen));
+}
+
+void benutzernamenEintragen(Context& c, std::vector<std::string> namen) {
+    c.s.satzanzahl = static_cast<std::uint16_t>(namen.size());
+    users::namenSortieren(namen);
+    c.f.ComboBox1.setItems(std::move(namen));
 }

@@ -56,17 +56,11 @@ struct OpenFile {
     Extent extent;
 };
 
-IoResult<OpenFile> openUserFile(const Path& path, Access access) {
-    auto file = openLocked(path, access);
-    if (!file) {
-        return file.error();
-    }
-    auto extent = extentOf(*file);
-    if (!extent) {
-        return extent.error();
-    }
-    return OpenFile{std::move(*file), *extent};
-}
+// Who deals with the copy an interrupted deletion may have left: the open
+// itself, or the caller, who reads every record anyway and notes it on the way.
+enum class Copy { Finish, Caller };
+
+IoResult<OpenFile> openUserFile(const Path& path, Access access, Copy copy = Copy::Finish);
 
 // Hands records 0 .. records - 1 to visit(number, bytes) until it returns
 // false, reading the file in large blocks.
@@ -104,6 +98,87 @@ IoResult<std::optional<FoundUser>> findByName(const OpenFile& open, std::string_
         return searched.error();
     }
     return found;
+}
+
+// A deletion moves the last record into the gap and then cuts the file.
+// Killed in between, it leaves the moved record twice, in the gap and at the
+// end: the last record equals an earlier one byte for byte. Such a copy
+// holds nothing of its own, so dropping it loses nothing.
+IoResult<std::optional<Satz>> possibleCopy(const OpenFile& open) {
+    if (open.extent.hasTail() || open.extent.records < 2) {
+        return std::optional<Satz>{}; // a deletion always leaves whole records
+    }
+    Satz last{};
+    if (auto read = open.file.readAt(recordOffset(open.extent.records - 1), last); !read) {
+        return read.error();
+    }
+    return std::optional<Satz>{last};
+}
+
+// Hands every record to visit(number, bytes) in one pass and says whether
+// the last one is such a copy.
+template <typename Visit> IoResult<bool> passNotingCopy(const OpenFile& open, Visit visit) {
+    const auto last = possibleCopy(open);
+    if (!last) {
+        return last.error();
+    }
+    const std::uint16_t records = open.extent.records;
+    bool copy = false;
+    auto read = forEachRecord(open.file, records, [&](std::uint16_t number, RecordView satz) {
+        if (*last && !copy && number + 1 < records) {
+            copy = std::equal(satz.begin(), satz.end(), (*last)->begin());
+        }
+        visit(number, satz);
+        return true;
+    });
+    if (!read) {
+        return read.error();
+    }
+    return copy;
+}
+
+// Finishes the cut of an interrupted deletion, under the lock every
+// operation holds. A reader may not write: it leaves the copy out of what it
+// sees, and the next operation that writes finishes the cut.
+IoStatus dropCopy(OpenFile& open, Access access) {
+    const std::uint16_t records = open.extent.records - 1;
+    if (access != Access::Read) {
+        if (auto cut = open.file.truncate(recordOffset(records)); !cut) {
+            return cut;
+        }
+        if (auto synced = open.file.sync(); !synced) {
+            return synced;
+        }
+    }
+    open.extent = Extent{records, recordOffset(records)};
+    return {};
+}
+
+IoStatus finishCutDeletion(OpenFile& open, Access access) {
+    const auto copy = passNotingCopy(open, [](std::uint16_t, RecordView) {});
+    if (!copy) {
+        return copy.error();
+    }
+    return *copy ? dropCopy(open, access) : IoStatus{};
+}
+
+IoResult<OpenFile> openUserFile(const Path& path, Access access, Copy copy) {
+    auto file = openLocked(path, access);
+    if (!file) {
+        return file.error();
+    }
+    auto extent = extentOf(*file);
+    if (!extent) {
+        return extent.error();
+    }
+    OpenFile open{std::move(*file), *extent};
+    if (copy == Copy::Caller) {
+        return open;
+    }
+    if (auto finished = finishCutDeletion(open, access); !finished) {
+        return finished.error();
+    }
+    return open;
 }
 
 IoStatus copyTo(const FileHandle& source, std::uint64_t length, const Path& target) {
@@ -172,6 +247,45 @@ IoResult<WriteReport> closeAfter(OpenFile& open, IoResult<WriteReport> report) {
     return report;
 }
 
+// Whether record number is there and belongs to name: of two records of one
+// name (a file from elsewhere) the one the list showed is deleted.
+IoResult<bool> holdsName(const OpenFile& open, std::uint16_t number, std::string_view name) {
+    if (number >= open.extent.records) {
+        return false;
+    }
+    Satz satz{};
+    if (auto read = open.file.readAt(recordOffset(number), satz); !read) {
+        return read.error();
+    }
+    return benutzernameIn(satz) == name;
+}
+
+void (*deletionHook)(DeletionStep) = nullptr;
+
+void deletionStep(DeletionStep step) {
+    if (deletionHook != nullptr) {
+        deletionHook(step);
+    }
+}
+
+// The last record over record number, on the disk before the file is cut,
+// so a kill can never leave the file without it.
+IoStatus moveLastInto(OpenFile& open, std::uint16_t number) {
+    const std::uint16_t last = open.extent.records - 1;
+    if (number == last) {
+        return {};
+    }
+    Satz satz{};
+    if (auto read = open.file.readAt(recordOffset(last), satz); !read) {
+        return read;
+    }
+    deletionStep(DeletionStep::Read);
+    if (auto written = open.file.writeAt(recordOffset(number), satz); !written) {
+        return written;
+    }
+    return open.file.sync();
+}
+
 IoError fileFull() {
     return {0, "The user file already holds 65535 users; no further user can be added."};
 }
@@ -188,19 +302,19 @@ std::string sicherungshinweis(const Path& backup) {
 }
 
 IoResult<std::vector<std::string>> listNames(const Path& path) {
-    auto open = openUserFile(path, Access::Read);
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
     if (!open) {
         return open.error();
     }
     std::vector<std::string> names;
     names.reserve(open->extent.records);
-    auto read =
-        forEachRecord(open->file, open->extent.records, [&](std::uint16_t, RecordView satz) {
-            names.emplace_back(benutzernameIn(satz));
-            return true;
-        });
-    if (!read) {
-        return read.error();
+    const auto copy = passNotingCopy(
+        *open, [&](std::uint16_t, RecordView satz) { names.emplace_back(benutzernameIn(satz)); });
+    if (!copy) {
+        return copy.error();
+    }
+    if (*copy) {
+        names.pop_back();
     }
     return names;
 }
@@ -225,7 +339,9 @@ IoResult<bool> ensureFile(const Path& path) {
 }
 
 IoResult<std::optional<FoundUser>> findUser(const Path& path, std::string_view name) {
-    auto open = openUserFile(path, Access::Read);
+    // The copy a cut deletion left is never the first of its name: no pass
+    // to the end is needed here.
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
     if (!open) {
         return open.error();
     }
@@ -270,21 +386,34 @@ IoResult<WriteReport> writeRecord(const Path& path, std::uint16_t number, const 
 }
 
 IoResult<WriteReport> writeUser(const Path& path, const Benutzerdaten& daten, Satz& benutzersatz) {
-    auto open = openUserFile(path, Access::ReadWrite);
+    auto open = openUserFile(path, Access::ReadWrite, Copy::Caller);
     if (!open) {
         return open.error();
     }
+    // One pass finds the record and notes a cut deletion's copy, which goes
+    // before the record changes: changed, it would no longer match its copy.
     const std::string_view name = std::string_view(daten.name).substr(0, kNameMax);
-    auto found = findByName(*open, name);
-    if (!found) {
-        return found.error();
+    std::optional<FoundUser> found;
+    const auto copy = passNotingCopy(*open, [&](std::uint16_t number, RecordView satz) {
+        if (!found && benutzernameIn(satz) == name) {
+            found = FoundUser{number, {}};
+            std::copy(satz.begin(), satz.end(), found->satz.begin());
+        }
+    });
+    if (!copy) {
+        return copy.error();
     }
-    if (!*found) {
+    if (*copy) {
+        if (auto dropped = dropCopy(*open, Access::ReadWrite); !dropped) {
+            return dropped.error();
+        }
+    }
+    if (!found) {
         return readBeyondEnd();
     }
-    benutzersatz = (*found)->satz;
+    benutzersatz = found->satz;
     encode(daten, benutzersatz);
-    return closeAfter(*open, writeOver(*open, path, (*found)->number, benutzersatz));
+    return closeAfter(*open, writeOver(*open, path, found->number, benutzersatz));
 }
 
 IoResult<std::uint16_t> countUsers(const Path& path) {
@@ -296,43 +425,84 @@ IoResult<std::uint16_t> countUsers(const Path& path) {
 }
 
 IoResult<std::vector<Satz>> readAll(const Path& path) {
-    auto open = openUserFile(path, Access::Read);
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
     if (!open) {
         return open.error();
     }
     std::vector<Satz> records(open->extent.records);
-    auto read =
-        forEachRecord(open->file, open->extent.records, [&](std::uint16_t number, RecordView satz) {
-            std::copy(satz.begin(), satz.end(), records[number].begin());
-            return true;
-        });
-    if (!read) {
-        return read.error();
+    const auto copy = passNotingCopy(*open, [&](std::uint16_t number, RecordView satz) {
+        std::copy(satz.begin(), satz.end(), records[number].begin());
+    });
+    if (!copy) {
+        return copy.error();
+    }
+    if (*copy) {
+        records.pop_back();
     }
     return records;
 }
 
-IoResult<WriteReport> deleteUser(const Path& path, std::uint16_t number) {
+IoResult<std::uint16_t> visitAll(const Path& path, const RecordVisitor& visit) {
+    auto open = openUserFile(path, Access::Read, Copy::Caller);
+    if (!open) {
+        return open.error();
+    }
+    const auto copy = passNotingCopy(*open, [&](std::uint16_t, RecordView satz) { visit(satz); });
+    if (!copy) {
+        return copy.error();
+    }
+    return static_cast<std::uint16_t>(open->extent.records - (*copy ? 1 : 0));
+}
+
+IoResult<DeleteReport> deleteUser(const Path& path, std::uint16_t number, std::string_view name) {
     auto open = openUserFile(path, Access::ReadWrite);
     if (!open) {
         return open.error();
     }
-    if (number >= open->extent.records) {
-        return readBeyondEnd();
+    // Another program may have moved the user since the list was read.
+    auto found = findByName(*open, name);
+    if (!found) {
+        return found.error();
     }
+    if (!*found) {
+        return DeleteReport{DeleteOutcome::NotFound, number, {}};
+    }
+    auto shown = holdsName(*open, number, name);
+    if (!shown) {
+        return shown.error();
+    }
+    if (!*shown) {
+        number = (*found)->number;
+    }
+    auto backup = cutDamagedTail(*open, path);
+    if (!backup) {
+        return backup.error();
+    }
+    if (auto moved = moveLastInto(*open, number); !moved) {
+        return moved.error();
+    }
+    deletionStep(DeletionStep::Moved);
+    // From here a kill leaves the moved record twice; the next open cuts it.
     const std::uint16_t last = open->extent.records - 1;
-    Satz satz{};
-    if (auto read = open->file.readAt(recordOffset(last), satz); !read) {
-        return read.error();
-    }
-    auto report = writeOver(*open, path, number, satz);
-    if (!report) {
-        return report;
-    }
     if (auto cut = open->file.truncate(recordOffset(last)); !cut) {
         return cut.error();
     }
-    return closeAfter(*open, std::move(report));
+    deletionStep(DeletionStep::Cut);
+    if (auto synced = open->file.sync(); !synced) {
+        return synced.error();
+    }
+    if (auto closed = open->file.close(); !closed) {
+        return closed.error();
+    }
+    return DeleteReport{DeleteOutcome::Deleted, number, *backup};
 }
+
+namespace testing {
+
+void setDeletionHook(void (*hook)(DeletionStep)) {
+    deletionHook = hook;
+}
+
+} // namespace testing
 
 } // namespace users

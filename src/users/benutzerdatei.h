@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -76,7 +78,45 @@ IoResult<std::uint16_t> countUsers(const std::filesystem::path& path);
 
 IoResult<std::vector<Satz>> readAll(const std::filesystem::path& path);
 
-// The last record moves into slot number and the file shrinks by one record.
-IoResult<WriteReport> deleteUser(const std::filesystem::path& path, std::uint16_t number);
+using RecordVisitor = std::function<void(std::span<const std::uint8_t, kSatzGroesse>)>;
+
+// readAll without holding every record at once: visit sees each record in
+// file order. Returns how many users the file holds; when that is one fewer
+// than were visited, the last was the copy an interrupted deletion left, and
+// the caller drops what it made of it.
+IoResult<std::uint16_t> visitAll(const std::filesystem::path& path, const RecordVisitor& visit);
+
+enum class DeleteOutcome {
+    Deleted,
+    // The user is no longer in the file: another program deleted them.
+    NotFound,
+};
+
+struct DeleteReport {
+    DeleteOutcome outcome = DeleteOutcome::Deleted;
+    // The slot the deleted user had, which the last record now fills.
+    std::uint16_t number = 0;
+    std::optional<std::filesystem::path> backup;
+};
+
+// Deletes the user called name: record number as the list showed it, or,
+// when another program has moved the records since, wherever the name is now.
+// The last record moves into the slot and is on the disk before the file
+// shrinks by one record. A program killed in between leaves that record
+// twice; the next operation on the file, of any program, finishes the cut.
+IoResult<DeleteReport> deleteUser(const std::filesystem::path& path, std::uint16_t number,
+                                  std::string_view name);
+
+// The moments of a deletion, for tests that kill a program at each of them.
+enum class DeletionStep {
+    Read,  // the last record read, nothing written
+    Moved, // the last record in the slot and on the disk
+    Cut,   // the file shortened, not yet synced
+};
+
+namespace testing {
+// Runs hook at each step of every deletion; nullptr for none.
+void setDeletionHook(void (*hook)(DeletionStep));
+} // namespace testing
 
 } // namespace users

@@ -102,18 +102,46 @@ void setInitial(const Row& row, Benutzerdaten& d, std::string_view name,
     }
 }
 
+// The fields the user list shows.
+template <class Row> bool listed(const Row& row) {
+    using B = Benutzerdaten;
+    using Member = std::remove_cvref_t<decltype(row.value)>;
+    if constexpr (std::is_same_v<Member, std::string B::*>) {
+        return row.value == &B::name;
+    } else if constexpr (std::is_same_v<Member, std::uint8_t B::*>) {
+        return row.value == &B::lektion || row.value == &B::lektionsteil ||
+               row.value == &B::wochentag || row.value == &B::tag || row.value == &B::monat;
+    } else if constexpr (std::is_same_v<Member, std::uint16_t B::*>) {
+        return row.value == &B::nutzungen || row.value == &B::jahr;
+    } else {
+        return false;
+    }
+}
+
+template <class Row> void readInto(const Satz& s, const Row& row, Benutzerdaten& d) {
+    auto& value = d.*row.value;
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, std::string>) {
+        value = textIn(s, row.offset, row.width);
+    } else {
+        read(s, row.offset, value);
+    }
+}
+
 } // namespace
+
+Benutzerdaten listenfelder(const Satz& s) {
+    Benutzerdaten d;
+    forEachField([&](const auto& row) {
+        if (listed(row)) {
+            readInto(s, row, d);
+        }
+    });
+    return d;
+}
 
 Benutzerdaten decode(const Satz& s) {
     Benutzerdaten d;
-    forEachField([&](const auto& row) {
-        auto& value = d.*row.value;
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(value)>, std::string>) {
-            value = textIn(s, row.offset, row.width);
-        } else {
-            read(s, row.offset, value);
-        }
-    });
+    forEachField([&](const auto& row) { readInto(s, row, d); });
     return d;
 }
 

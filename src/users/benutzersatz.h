@@ -70,6 +70,10 @@ struct Benutzerdaten {
 // nonzero flag byte reads as set. Range checks are bereinigen's.
 Benutzerdaten decode(const Satz& satz);
 
+// Only what the user list shows: name, lesson and part, the date of the last
+// use and the count; every other field is left at its zero.
+Benutzerdaten listenfelder(const Satz& satz);
+
 // Writes every field; reserved bytes and the unused tails of the strings keep
 // what the buffer held, so a record read and written back changes no more
 // than its fields. Longer strings are cut to their field.

@@ -23,7 +23,7 @@ void sicherungMelden(Context& c, const std::optional<std::filesystem::path>& kop
 
 } // namespace users
 
-void datenaufdiskschreiben(Context& c) {
+bool datenaufdiskschreiben(Context& c) {
     auto& s = c.s;
     if (s.wiederholungaktiv) {
         s.lektion = s.gemerktelektion;
@@ -36,7 +36,8 @@ void datenaufdiskschreiben(Context& c) {
         users::writeUser(users::benutzerdatei(s.programmverzeichnis), daten, s.benutzersatz);
     if (!ergebnis) {
         users::dateifehlerMelden(c, ergebnis.error());
-        return;
+        return false;
     }
     users::sicherungMelden(c, ergebnis->backup);
+    return true;
 }

@@ -5,8 +5,10 @@
 
 // Writes the signed-in learner's record back into the user file. A running
 // repetition first gives back the lesson and part the learner had reached.
-// Failures are shown to the learner; the session keeps its values.
-void datenaufdiskschreiben(Context& c);
+// Failures are shown to the learner and the session keeps its values; false
+// then, so the caller ends there instead of going on as if the record were
+// safe.
+bool datenaufdiskschreiben(Context& c);
 
 namespace users {
 

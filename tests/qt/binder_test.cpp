@@ -3,6 +3,7 @@
 #include "qt_test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -65,6 +66,22 @@ TEST_F(BoundWindow, CaptionsFollowTheWindowsConventions) {
     EXPECT_EQ(widgetOf<QGroupBox>(binder, form.GroupBox3).title(), QString::fromUtf8("Main €"));
     EXPECT_EQ(widgetOf<QPushButton>(binder, form.BitBtn2).text(), "&Start");
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Clavora – lesson"));
+}
+
+TEST_F(BoundWindow, ACarriageReturnBreaksALabelsLineAndTheLabelGrowsForIt) {
+    form.Label68.setCaption("Do you want to delete user no.2\r\" BEN\"\r irrevocably?");
+    binder.sync();
+
+    QLabel& question = label(form.Label68);
+    EXPECT_EQ(question.text(), "Do you want to delete user no.2\n\" BEN\"\n irrevocably?");
+    EXPECT_GE(question.height(), 3 * question.fontMetrics().lineSpacing());
+}
+
+TEST_F(BoundWindow, APasswordFieldShowsNoneOfItsText) {
+    auto& edit = widgetOf<QLineEdit>(binder, form.Edit3);
+    EXPECT_EQ(edit.echoMode(), QLineEdit::Password);
+    EXPECT_EQ(edit.maxLength(), 12);
+    EXPECT_EQ(widgetOf<QLineEdit>(binder, form.Edit4).echoMode(), QLineEdit::Normal);
 }
 
 TEST_F(BoundWindow, ControlsSitAtTheirGeometryInTheirParent) {
@@ -460,6 +477,22 @@ TEST(BoundGrid, ShowsCellsAndReportsTheCellClicked) {
     emit table.cellClicked(1, 2);
     EXPECT_EQ(col, 2);
     EXPECT_EQ(row, 1);
+}
+
+TEST(BoundGrid, OnlyTheTitleRowAndTheFixedColumnsLookLikeTitles) {
+    form::Form small("Small", "Small", 300, 200);
+    form::Control fixed(small, "Fixed", Kind::StringGrid, nullptr, {0, 0, 200, 100});
+    form::Control plain(small, "Plain", Kind::StringGrid, nullptr, {0, 100, 200, 100});
+    plain.setFixedCols(0);
+    for (form::Control* grid : {&fixed, &plain}) {
+        grid->setCell(1, 1, "x");
+    }
+    Binder binder(small);
+    const QColor title = QApplication::palette().color(QPalette::Button);
+
+    EXPECT_EQ(widgetOf<QTableWidget>(binder, fixed).item(1, 0)->background().color(), title);
+    EXPECT_NE(widgetOf<QTableWidget>(binder, plain).item(1, 0)->background().color(), title);
+    EXPECT_EQ(widgetOf<QTableWidget>(binder, plain).item(0, 1)->background().color(), title);
 }
 
 } // namespace

@@ -34,7 +34,7 @@ TEST(PanelWidget, ALetterTallerThanThePanelIsDrawnWholeDescenderAndAccentInclude
     font.setPixelSize(200); // the line box is far taller than the panel
     panel.setFont(font);
     const QRect inside = panel.contentsRect();
-    for (const QString letter : {QStringLiteral("g"), QStringLiteral("j"), QString(QChar(0xD6))}) {
+    for (const QString& letter : {QStringLiteral("g"), QStringLiteral("j"), QString(QChar(0xD6))}) {
         panel.setCaption(letter);
         const auto [top, bottom] = inkRows(panel);
         ASSERT_GE(top, 0) << letter.toStdString();

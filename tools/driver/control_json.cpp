@@ -93,6 +93,7 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
     }
     if (isAnyOf(kind, {Kind::Edit, Kind::Memo, Kind::ComboBox})) {
         json.field("readOnly", c.readOnly()).field("maxLength", c.maxLength());
+        json.field("passwordChar", std::string(c.passwordChar() != 0 ? 1 : 0, c.passwordChar()));
     }
     if (kind == Kind::StringGrid) {
         json.key("cells").beginArray();
@@ -100,6 +101,7 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
             writeTexts(json, row);
         }
         json.endArray();
+        json.field("fixedCols", c.fixedCols());
     }
     if (kind == Kind::Panel) {
         json.field("bevel", c.bevel() == form::BevelStyle::Raised ? "raised" : "lowered");

@@ -83,7 +83,7 @@ void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
 // A label of fixed width keeps its whole caption inside by a smaller font.
 void fitCaption(QLabel& label, const Control& c, int width) {
     QFont font = toQFont(c.font());
-    const int needed = QFontMetrics(font).horizontalAdvance(label.text());
+    const int needed = QFontMetrics(font).size(0, label.text()).width();
     if (needed > width && needed > 0 && font.pointSizeF() > 0) {
         font.setPointSizeF(std::max(1.0, font.pointSizeF() * width / needed));
         // Hinted fonts do not shrink in proportion: step down until it fits.
@@ -106,7 +106,7 @@ void writeGeometry(QWidget& widget, const Control& c) {
         // A label grows to show all of its caption, as an auto-sized label does;
         // the screen's fonts are often wider than the design's.
         const auto& label = static_cast<const QLabel&>(widget);
-        const QSize text = label.fontMetrics().size(Qt::TextSingleLine, label.text());
+        const QSize text = label.fontMetrics().size(0, label.text());
         geometry.setSize(geometry.size().expandedTo(text));
     } else if (c.kind() == Kind::Label) {
         fitCaption(static_cast<QLabel&>(widget), c, geometry.width());
@@ -190,6 +190,10 @@ void writeLineEdit(QLineEdit& edit, const Control& c, ShownValues& shown) {
     }
     if (takeChange(shown.maxLength, c.maxLength())) {
         edit.setMaxLength(c.maxLength() > 0 ? c.maxLength() : kUnlimitedLength);
+    }
+    if (const auto echo = c.passwordChar() != 0 ? QLineEdit::Password : QLineEdit::Normal;
+        edit.echoMode() != echo) {
+        edit.setEchoMode(echo);
     }
     const QString text = toQString(c.text());
     const bool textWritten = edit.text() != text;
@@ -309,7 +313,8 @@ template <class Range> void writeRange(Range& range, const Control& c) {
 
 void writeCaption(QLabel& label, const Control& c, ShownValues& shown) {
     if (takeChange(shown.caption, c.caption())) {
-        label.setText(withoutMnemonics(toQString(c.caption())));
+        // A carriage return breaks a caption's line, as in the message texts.
+        label.setText(withoutMnemonics(toQString(c.caption())).replace(u'\r', u'\n'));
     }
 }
 

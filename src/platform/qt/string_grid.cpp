@@ -37,13 +37,13 @@ const std::string& cellText(const form::Control& grid, int col, int row) {
                                                        : empty;
 }
 
-QTableWidgetItem& itemAt(QTableWidget& table, int row, int col) {
+QTableWidgetItem& itemAt(QTableWidget& table, const form::Control& grid, int row, int col) {
     if (QTableWidgetItem* existing = table.item(row, col)) {
         return *existing;
     }
     auto item = std::make_unique<QTableWidgetItem>();
     item->setFlags(Qt::ItemIsEnabled);
-    if (row == 0 || col == 0) {
+    if (row == 0 || col < grid.fixedCols()) {
         item->setBackground(QApplication::palette().color(QPalette::Button));
     }
     table.setItem(row, col, item.release()); // the table owns its items
@@ -69,7 +69,7 @@ void writeGrid(QTableWidget& table, const form::Control& grid) {
     for (int row = 0; row < rows; ++row) {
         for (int col = 0; col < cols; ++col) {
             const QString text = toQString(cellText(grid, col, row));
-            QTableWidgetItem& item = itemAt(table, row, col);
+            QTableWidgetItem& item = itemAt(table, grid, row, col);
             if (item.text() != text) {
                 item.setText(text);
             }

@@ -82,7 +82,8 @@ QWidget* stringGrid(QWidget* parent) {
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A list longer than the grid, such as the user list of a large class, scrolls.
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setWordWrap(false);
