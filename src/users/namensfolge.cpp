@@ -49,63 +49,43 @@ void ablegen(std::uint8_t zeichen, std::string& ziel) {
     }
 }
 
-std::string ablageform(const std::string& name) {
-    std::string form;
-    form.reserve(name.size());
-    for (const char zeichen : name) {
-        ablegen(static_cast<std::uint8_t>(zeichen), form);
-    }
-    return form;
-}
-
 bool ziffer(char zeichen) {
     return zeichen >= '0' && zeichen <= '9';
 }
 
-// A run of digits from at, compared by value: leading zeros dropped, then
-// the longer number is the larger.
-std::string_view zahlAb(std::string_view text, std::size_t& at) {
-    const std::size_t anfang = at;
-    while (at < text.size() && ziffer(text[at])) {
+// A run of digits is filed as '0', its length without leading zeros, then
+// those digits: plain byte order then puts numbers in order of their value
+// (USER2 before USER10), and a digit still sorts against any other sign as
+// a digit does, since no other sign lies between '0' and '9'.
+void zahlAblegen(std::string_view name, std::size_t& at, std::string& ziel) {
+    while (at < name.size() && name[at] == '0') {
         ++at;
     }
-    std::string_view zahl = text.substr(anfang, at - anfang);
-    const auto ersteWertziffer = zahl.find_first_not_of('0');
-    return ersteWertziffer == std::string_view::npos ? std::string_view{}
-                                                     : zahl.substr(ersteWertziffer);
+    const std::size_t anfang = at;
+    while (at < name.size() && ziffer(name[at])) {
+        ++at;
+    }
+    ziel += '0';
+    ziel += static_cast<char>(at - anfang);
+    ziel.append(name.substr(anfang, at - anfang));
 }
 
-// -1, 0 or 1 for two filed forms.
-int vergleichen(std::string_view a, std::string_view b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (ziffer(a[i]) && ziffer(b[j])) {
-            const auto x = zahlAb(a, i);
-            const auto y = zahlAb(b, j);
-            if (x.size() != y.size()) {
-                return x.size() < y.size() ? -1 : 1;
-            }
-            if (const int c = x.compare(y); c != 0) {
-                return c < 0 ? -1 : 1;
-            }
+std::string ablageform(const std::string& name) {
+    std::string form;
+    form.reserve(name.size() + 4);
+    for (std::size_t at = 0; at < name.size();) {
+        if (ziffer(name[at])) {
+            zahlAblegen(name, at, form);
             continue;
         }
-        const auto x = static_cast<std::uint8_t>(a[i++]);
-        const auto y = static_cast<std::uint8_t>(b[j++]);
-        if (x != y) {
-            return x < y ? -1 : 1;
-        }
+        ablegen(static_cast<std::uint8_t>(name[at++]), form);
     }
-    if (i < a.size()) {
-        return 1;
-    }
-    return j < b.size() ? -1 : 0;
+    return form;
 }
 
 bool vor(const std::string& form1, const std::string& name1, const std::string& form2,
          const std::string& name2) {
-    if (const int c = vergleichen(form1, form2); c != 0) {
+    if (const int c = form1.compare(form2); c != 0) {
         return c < 0;
     }
     return name1 < name2;
