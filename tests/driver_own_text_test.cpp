@@ -1,5 +1,4 @@
-#include "driver/driver.h"
-#include "temporary_directory.h"
+#include "driver_fixture.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,9 +9,9 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-class DriverOwnText : public ::testing::Test {
+class DriverOwnText : public DriverTest {
 protected:
-    DriverOwnText() : driver_(options()) {
+    DriverOwnText() {
         directory_.write("Texts/walk.TXT", "Go on,\r\n\r\n\x93so\x94\r\n");
         for (const char* command : {"focus ComboBox1", "type anna", "key #13", "click Button28",
                                     "dialog open Texts/walk.TXT", "click BitBtn4"}) {
@@ -20,16 +19,6 @@ protected:
         }
     }
     std::string run(const std::string& command) { return driver_.execute(command); }
-
-    TemporaryDirectory directory_;
-    driver::Driver driver_;
-
-private:
-    driver::Options options() const {
-        driver::Options o;
-        o.directory = directory_.path();
-        return o;
-    }
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "temporary_directory.h"
 #include "users/benutzerdatei.h"
 
@@ -18,19 +19,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
 using Names = std::vector<std::string>;
-
-Bytes fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 users::Satz record(const std::string& name) {
     users::Satz satz{};

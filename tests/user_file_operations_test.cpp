@@ -1,3 +1,4 @@
+#include "file_bytes.h"
 #include "temporary_directory.h"
 #include "users/benutzerdatei.h"
 #include "users/file_handle.h"
@@ -22,19 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using users::Satz;
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 Bytes range(const Bytes& bytes, std::size_t from, std::size_t count) {
     return {bytes.begin() + static_cast<std::ptrdiff_t>(from),
