@@ -306,10 +306,13 @@ public:
     Control wei2{*this,                  "wei2",                  Kind::MenuItem,    &hf,                  {0, 0, 0, 0}, "white"};
     Control Sound1{*this,                "Sound1",                Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "Sound"};
     Control BeiTippfehler1{*this,        "BeiTippfehler1",        Kind::MenuItem,    &Sound1,              {0, 0, 0, 0}, "By typing-fault"};
+    Control Trenner31{*this,             "Trenner31",             Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "-"};
     Control grau1{*this,                 "grau1",                 Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "Pause"};
+    Control Trenner32{*this,             "Trenner32",             Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "-"};
     Control silber1{*this,               "silber1",               Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "Settings"};
     Control schwarz1{*this,              "schwarz1",              Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "The keyboard"};
     Control wei1{*this,                  "wei1",                  Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "Fault statistics"};
+    Control Trenner33{*this,             "Trenner33",             Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "-"};
     Control ZurckzumHauptmen1{*this,     "ZurckzumHauptmen1",     Kind::MenuItem,    &PopupMenu3,          {0, 0, 0, 0}, "Back to main-screen"};
     Control PopupMenu4{*this,            "PopupMenu4",            Kind::PopupMenu,   nullptr,              {0, 0, 0, 0}};
     Control Schriftfarbe4{*this,         "Schriftfarbe4",         Kind::MenuItem,    &PopupMenu4,          {0, 0, 0, 0}, "Font color"};

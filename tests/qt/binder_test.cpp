@@ -370,6 +370,11 @@ TEST_F(BoundWindow, MenuItemsFollowTheModelAndReportChoices) {
     binder.sync();
     binder.actionOf(form.BeiTippfehler1)->trigger();
     EXPECT_TRUE(binder.actionOf(form.BeiTippfehler1)->isChecked());
+
+    // A "-" item is a bare line between the letter box's menu groups.
+    const QAction* trenner = binder.actionOf(form.Trenner31);
+    EXPECT_TRUE(trenner->isSeparator());
+    EXPECT_TRUE(trenner->text().isEmpty());
 }
 
 TEST_F(BoundWindow, RightClickPopsUpTheNearestPopupMenu) {

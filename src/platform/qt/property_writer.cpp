@@ -404,9 +404,11 @@ void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
 
 void writeMenuItem(QAction& action, const Control& c, ShownValues& shown) {
     if (takeChange(shown.caption, c.caption())) {
-        // A caption of "-" makes the item a separator line.
-        action.setSeparator(c.caption() == "-");
-        action.setText(toQString(c.caption()));
+        // A caption of "-" makes the item a separator line, drawn without
+        // text (some styles would print the dash beside the line).
+        const bool separator = c.caption() == "-";
+        action.setSeparator(separator);
+        action.setText(separator ? QString() : toQString(c.caption()));
     }
     // A bold item is the menu's default.
     if (action.font().bold() != ((c.font().style & 1) != 0)) {
