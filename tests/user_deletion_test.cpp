@@ -172,6 +172,27 @@ TEST_F(UserDeletion, ASecondProgramWritesItsUserWhereTheDeletionMovedIt) {
     EXPECT_EQ(users::decode((*found)->satz).lektion, 9);
 }
 
+TEST_F(UserDeletion, ALearnerDeletedByAnotherProgramWhileSignedInIsWrittenBackWhole) {
+    writeBytes(datei, recordsNamed({"ANNA", "BEN", "CARL"}));
+    // BEN is signed in at this program; the other program deletes him.
+    auto ben = users::neuerBenutzer("BEN", {2026, 2, 3, 3}, 1024);
+    ben.lektion = 7;
+    const int status = inChild([&] {
+        const auto deleted = users::deleteUser(datei, 1, "BEN");
+        ::_exit(deleted && deleted->outcome == users::DeleteOutcome::Deleted ? 0 : 1);
+    });
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(names(), (Names{"ANNA", "CARL"}));
+
+    users::Satz buffer{};
+    ASSERT_TRUE(users::writeUser(datei, ben, buffer));
+
+    EXPECT_EQ(names(), (Names{"ANNA", "CARL", "BEN"}));
+    const auto found = users::findUser(datei, "BEN");
+    ASSERT_TRUE(found && *found);
+    EXPECT_EQ(users::decode((*found)->satz).lektion, 7);
+}
+
 TEST_F(UserDeletion, TwoProgramsDeletingAndWritingAtOnceLoseAndDoubleNobody) {
     Names everyone;
     for (int i = 0; i < 40; ++i) {

@@ -3,6 +3,7 @@
 #include "users/benutzerdatei.h"
 #include "users/file_handle.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -258,16 +259,21 @@ TEST_F(UserFile, WritingAUserByNameKeepsTheBytesItDoesNotOwn) {
     EXPECT_EQ(range(fileBytes(datei), 560, 560), asBytes(expected));
 }
 
-TEST_F(UserFile, WritingAUserWhoseRecordIsGoneWritesNothing) {
+// A signed-in learner whose record another program deleted keeps the
+// progress: the record goes back in at the end, the others stay untouched.
+TEST_F(UserFile, WritingAUserWhoseRecordIsGoneAppendsItAndTouchesNoOther) {
     const Bytes before = recordsNamed({"ANNA", "BEN"});
     writeBytes(datei, before);
 
     Satz benutzersatz{};
     const auto bericht =
         users::writeUser(datei, users::neuerBenutzer("CARL", {}, 1024), benutzersatz);
-    ASSERT_FALSE(bericht);
-    EXPECT_EQ(bericht.error().text, "Read beyond end of file");
-    EXPECT_EQ(fileBytes(datei), before);
+    ASSERT_TRUE(bericht);
+    EXPECT_EQ(bericht->number, 2);
+    const Bytes after = fileBytes(datei);
+    ASSERT_EQ(after.size(), 3 * 560u);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+    EXPECT_EQ(users::decode(benutzersatz).name, "CARL");
 }
 
 TEST_F(UserFile, DeletingRecordTwoOfFiveMovesTheLastIntoItsSlot) {

@@ -409,7 +409,14 @@ IoResult<WriteReport> writeUser(const Path& path, const Benutzerdaten& daten, Sa
         }
     }
     if (!found) {
-        return readBeyondEnd();
+        // Deleted by another program while this learner is signed in here:
+        // an active learner is never deleted, and the progress must not be
+        // lost, so the record goes back in at the end.
+        if (open->extent.records == kMaxRecords) {
+            return fileFull();
+        }
+        encode(daten, benutzersatz);
+        return closeAfter(*open, writeOver(*open, path, open->extent.records, benutzersatz));
     }
     benutzersatz = found->satz;
     encode(daten, benutzersatz);
