@@ -140,49 +140,6 @@ TEST_F(HistoryRecording, AnExaminationThatEndsIsOneRowThoughItsWayBackRunsAgain)
     EXPECT_EQ(r[0].faults, 3);
 }
 
-TEST_F(HistoryRecording, ADamagedHistoryIsSetAsideWithOneMessageAndCostsTheExerciseNothing) {
-    const std::string damaged(3000, '\x17');
-    directory_.write("history.sqlite", damaged);
-    platform_.messages.take();
-    wordExercise();
-    typeWords(25, 5);
-    leave();
-
-    EXPECT_TRUE(f().GroupBox3.visible()) << "back on the main screen";
-    const auto shown = platform_.messages.take();
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].icon, platform::Icon::Warning);
-    EXPECT_NE(shown[0].text.find("\"history.sqlite.damaged-1\""), std::string::npos)
-        << shown[0].text;
-    EXPECT_EQ(fileBytes(directory_ / "history.sqlite.damaged-1"),
-              Bytes(damaged.begin(), damaged.end()));
-    EXPECT_EQ(rows().size(), 1u) << "the fresh history holds the exercise";
-
-    wordExercise();
-    typeWords(25);
-    leave();
-    EXPECT_TRUE(platform_.messages.take().empty()) << "one message, not one per exercise";
-    EXPECT_EQ(rows().size(), 2u);
-}
-
-TEST_F(HistoryRecording, AHistoryThatCannotBeOpenedStopsNeitherExerciseNorSignInNorUserFile) {
-    std::filesystem::create_directory(file());
-    wordExercise();
-    typeWords(25);
-    leave();
-    EXPECT_TRUE(f().GroupBox3.visible());
-    EXPECT_TRUE(platform_.messages.take().empty()) << "a row lost, no box per exercise";
-
-    Program next(platform_.services, directory_.path());
-    next.init();
-    next.window().setFocused(&next.window().ComboBox1);
-    next.window().ComboBox1.setText("other");
-    next.window().dispatchKey(13);
-    EXPECT_TRUE(next.state().angemeldet);
-    EXPECT_EQ(std::filesystem::file_size(users::benutzerdatei(directory_.path())), 2 * 560u);
-    EXPECT_TRUE(std::filesystem::is_directory(file()));
-}
-
 // Through the driver, as an outside check meets it: the rows land in --dir,
 // and a deleted user's rows go with them.
 class HistoryDriver : public ::testing::Test {
@@ -249,6 +206,43 @@ TEST_F(HistoryDriver, TheDriverRecordsInItsDirectoryAndTheUserListDeletesTheRows
     ASSERT_EQ(rowsAfter.size(), 2u);
     EXPECT_EQ(rowsAfter[0].user, "ANNA");
     EXPECT_EQ(rowsAfter[1].user, "ANNA");
+}
+
+TEST_F(HistoryDriver, ADamagedHistoryIsSetAsideWithOneMessageAndCostsTheExerciseNothing) {
+    const std::string damaged(3000, '\x17');
+    directory_.write("history.sqlite", damaged);
+    start("anna");
+    auto& messages = driver_->fakes().messages;
+    messages.take();
+    wordExercise(25);
+
+    EXPECT_TRUE(driver_->program().window().GroupBox3.visible()) << "back on the main screen";
+    const auto shown = messages.take();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].icon, platform::Icon::Warning);
+    EXPECT_NE(shown[0].text.find("\"history.sqlite.damaged-1\""), std::string::npos)
+        << shown[0].text;
+    EXPECT_EQ(fileBytes(directory_ / "history.sqlite.damaged-1"),
+              Bytes(damaged.begin(), damaged.end()));
+    EXPECT_EQ(history_rows::Reader(directory_ / "history.sqlite").rows().size(), 1u)
+        << "the fresh history holds the exercise";
+
+    wordExercise(25);
+    EXPECT_TRUE(messages.take().empty()) << "one message, not one per exercise";
+    EXPECT_EQ(history_rows::Reader(directory_ / "history.sqlite").rows().size(), 2u);
+}
+
+TEST_F(HistoryDriver, AHistoryThatCannotBeOpenedStopsNeitherSignInNorExerciseNorUserFile) {
+    std::filesystem::create_directory(directory_ / "history.sqlite");
+    start("anna");
+    EXPECT_TRUE(driver_->program().state().angemeldet);
+    wordExercise(25);
+    EXPECT_TRUE(driver_->program().window().GroupBox3.visible()) << "back on the main screen";
+    EXPECT_TRUE(driver_->fakes().messages.take().empty()) << "a row lost, no box per exercise";
+    start("ben");
+    EXPECT_TRUE(driver_->program().state().angemeldet);
+    EXPECT_EQ(std::filesystem::file_size(users::benutzerdatei(directory_.path())), 2 * 560u);
+    EXPECT_TRUE(std::filesystem::is_directory(directory_ / "history.sqlite"));
 }
 
 } // namespace

@@ -64,15 +64,6 @@ public:
         }
         return step == SQLITE_DONE ? SQLITE_OK : step;
     }
-    // The first column of the first row, as text.
-    std::string firstText() {
-        if (code_ != SQLITE_OK || sqlite3_step(stmt_) != SQLITE_ROW) {
-            return {};
-        }
-        const auto* value = sqlite3_column_text(stmt_, 0);
-        return value == nullptr ? std::string{} : reinterpret_cast<const char*>(value);
-    }
-
 private:
     void keep(int code) {
         if (code_ == SQLITE_OK) {
@@ -167,12 +158,6 @@ int Store::open() {
     }
     if (code == SQLITE_OK) {
         code = exec(raw, kSchema);
-    }
-    if (code == SQLITE_OK) {
-        // Once a run: a file damaged inside is set aside now, not found
-        // row by row later.
-        const std::string check = Statement(raw, "PRAGMA quick_check").firstText();
-        code = check == "ok" ? SQLITE_OK : SQLITE_CORRUPT;
     }
     if (code != SQLITE_OK) {
         close();
