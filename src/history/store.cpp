@@ -64,6 +64,7 @@ public:
         }
         return step == SQLITE_DONE ? SQLITE_OK : step;
     }
+
 private:
     void keep(int code) {
         if (code_ == SQLITE_OK) {
