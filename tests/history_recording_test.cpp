@@ -124,6 +124,31 @@ TEST_F(HistoryRecording, ACompletedLetterExerciseIsOneCompletedRowAndTheWordExer
     EXPECT_EQ(rows().size(), 1u);
 }
 
+TEST_F(HistoryRecording, AnOwnTextTypedToItsEndIsACompletedRowWithEnterAmongItsFaults) {
+    directory_.write("Texts/text.TXT", "abc\ndef\n");
+    click(f().Button28);
+    platform_.files.openAnswers.push_back(directory_ / "Texts" / "text.TXT");
+    click(f().BitBtn4);
+    key(13); // "Start"
+    ASSERT_TRUE(s().eigenetexteaktiv);
+    for (const char k : std::string("abxc") + "d" + "\r" + "def\r") {
+        key(static_cast<std::uint8_t>(k)); // x for c, d for Enter
+    }
+    ASSERT_FALSE(s().eigenetexteaktiv) << "the text was typed to its end";
+    const auto r = rows();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].kind, "owntext");
+    EXPECT_EQ(r[0].completed, 1);
+    EXPECT_EQ(r[0].faults, 2);
+    EXPECT_EQ(r[0].keystrokes, 8) << "abc, Enter, def, Enter";
+    const auto faults = history_rows::Reader(file()).faults();
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_EQ(faults[0].expected, "\n");
+    EXPECT_EQ(faults[0].typed, "d");
+    EXPECT_EQ(faults[1].expected, "c");
+    EXPECT_EQ(faults[1].typed, "x");
+}
+
 TEST_F(HistoryRecording, AnExaminationThatEndsIsOneRowThoughItsWayBackRunsAgain) {
     click(f().BitBtn9);
     ASSERT_TRUE(s().zeittest);
