@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libglx-dev
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libsqlite3-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation
   xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream
 )

@@ -109,6 +109,7 @@ Program::Program(platform::Services& services, std::filesystem::path programDire
                  std::filesystem::path shippedDirectory)
     : services_(services), directory_(std::move(programDirectory)),
       shipped_(std::move(shippedDirectory)) {
+    context_.verlauf = &history_;
     wire();
 }
 
@@ -170,6 +171,7 @@ void Program::init() {
     benutzernamenLesen(c);
     f.setFocused(&f.ComboBox1);
     ergebnisfenster::FormCreate(c);
+    history_.prepare();
 }
 
 void Program::wire() {

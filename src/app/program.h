@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/tform1.h"
+#include "history/store.h"
 #include "platform/services.h"
 #include "state/context.h"
 #include "state/sitzungszustand.h"
@@ -24,6 +25,7 @@ public:
 
     form::Tform1& window() { return window_; }
     form::TForm2& results() { return results_; }
+    history::Store& history() { return history_; }
     Sitzungszustand& state() { return state_; }
     Context& context() { return context_; }
     const std::filesystem::path& programDirectory() const { return directory_; }
@@ -38,4 +40,6 @@ private:
     form::Tform1 window_;
     form::TForm2 results_;
     Context context_{state_, window_, results_, services_};
+    // Beside user30.dat; opened at the first exercise that ends.
+    history::Store history_{directory_ / "history.sqlite"};
 };

@@ -1,6 +1,7 @@
 #include "app/programmende.h"
 
 #include "exercises/texteditor.h"
+#include "history/recording.h"
 #include "session/uhr.h"
 #include "users/datenaufdiskschreiben.h"
 
@@ -20,6 +21,7 @@ bool formclose(Context& c) {
     const auto antwort = c.svc.messages.show("Clavora", "Abort \"Clavora\"?",
                                              platform::Icon::Question, platform::Buttons::YesNo);
     if (antwort == platform::Answer::Yes) {
+        history::uebungVerlassen(c);
         return true;
     }
     // Staying on: the exercise goes on as it was before the question.

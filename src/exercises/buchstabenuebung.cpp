@@ -7,6 +7,7 @@
 #include "exercises/tippfehler.h"
 #include "exercises/wortuebung.h"
 #include "form/contrast.h"
+#include "history/recording.h"
 #include "keyboard/fehltaste.h"
 #include "keyboard/fingerfarbe.h"
 #include "keyboard/tastaturaktiviert.h"
@@ -59,10 +60,12 @@ void fehlerBewerten(Context& c, std::uint8_t getippt) {
     if (!s.korrekturerzwingen) {
         fingerZaehlen(s, erwartet, true);
         ++s.fehlerBuchstaben;
+        history::fehlerMerken(s, erwartet, getippt);
     } else {
         if (!s.letzterfehler) {
             ++s.fehlerBuchstaben;
             fingerZaehlen(s, erwartet, true);
+            history::fehlerMerken(s, erwartet, getippt);
         }
         --s.anschlaegeBuchstaben;
         s.letzterfehler = true;
@@ -87,6 +90,7 @@ void urteil(Context& c) {
 
 void abschliessen(Context& c) {
     auto& s = c.s;
+    history::uebungAbgeschlossen(c);
     const char* klang = s.fehlerBuchstaben >= 3 ? "Approval1.wav" : "Approval2.wav";
     c.svc.sound.play(programmdatei(s, klang), false);
     s.lernfortschritt = 0;

@@ -4,6 +4,7 @@
 #include "exercises/texttasten.h"
 #include "exercises/tippfehler.h"
 #include "form/radio_group.h"
+#include "history/recording.h"
 #include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "measurement/messung.h"
@@ -87,6 +88,7 @@ void fehlerAmZeilenende(Context& c, std::uint8_t zeichen) {
     auto& s = c.s;
     if (!s.letzterfehler) {
         ++s.fehlerText;
+        history::fehlerMerken(s, kEnter, zeichen);
     }
     --s.anschlaegeText;
     s.letzterfehler = true;
@@ -98,6 +100,10 @@ void fehlerAmZeilenende(Context& c, std::uint8_t zeichen) {
 
 void fehlerInDerZeile(Context& c, std::uint8_t zeichen) {
     auto& s = c.s;
+    // A repeated fault under forced correction is no new fault.
+    if (!(s.korrekturerzwingen && s.letzterfehler)) {
+        history::fehlerMerken(s, tasteAn(s, s.textzeichenposition), zeichen);
+    }
     if (s.korrekturerzwingen) {
         // The same character is expected again, and a repeated fault on it
         // counts once; the wrong keystroke itself does not count.
@@ -147,6 +153,7 @@ void uebergehen(Context& c) {
 void textende(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
+    history::uebungAbgeschlossen(c);
     f.Panel2.hide();
     s.fehlerquote = messung::fehlerquote(s.fehlerText, s.anschlaegeText);
     f.Memo4.setLines({"You have reached the end of the text!", "",
@@ -166,6 +173,7 @@ void vonVorn(Context& c) {
     s.anschlaegeText = 0;
     s.fehlerText = 0;
     s.letzterfehler = false;
+    history::uebungBeginnt(s);
     s.textzeile = 0;
     s.tastenzeichen = keyboard::kKeineTaste;
     c.f.Label26.setFontColor(form::colours::black);

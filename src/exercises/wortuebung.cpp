@@ -9,6 +9,7 @@
 #include "exercises/tippfehler.h"
 #include "exercises/zeilenziehung.h"
 #include "form/radio_group.h"
+#include "history/recording.h"
 #include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "measurement/messung.h"
@@ -79,10 +80,12 @@ void fehlerBewerten(Context& c, std::uint8_t erwartet, std::uint8_t getippt) {
     if (!s.korrekturerzwingen) {
         fingerZaehlen(s, erwartet, true);
         ++s.fehlerText;
+        history::fehlerMerken(s, erwartet, getippt);
     } else {
         if (!s.letzterfehler) {
             ++s.fehlerText;
             fingerZaehlen(s, erwartet, true);
+            history::fehlerMerken(s, erwartet, getippt);
         }
         if (s.anschlaegeText > 1) {
             --s.anschlaegeText;
@@ -174,6 +177,7 @@ void meldung(Context& c, const char* titel, const char* text) {
 bool abschliessen(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
+    history::uebungAbgeschlossen(c);
     s.wortuebungbestanden[std::clamp<std::size_t>(s.lektion, 1, 16)] = true;
     exercises::offeneEinstellungenSchliessen(c);
     const char* klang = s.fehlerText >= 3 ? "Approval1.wav" : "Approval2.wav";
@@ -291,6 +295,7 @@ void Wortuebungeinrichten(Context& c) {
     s.anschlaegeText = 0;
     s.fehlerText = 0;
     s.fingerWort.fill({});
+    history::uebungBeginnt(s);
     s.lernfortschritt = 0;
     s.lernfortschrittangezeigt = 0;
     s.tastenzeichen = keyboard::kKeineTaste;

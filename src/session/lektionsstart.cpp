@@ -3,6 +3,7 @@
 #include "course/lektionskatalog.h"
 #include "exercises/wortuebung.h"
 #include "form/radio_group.h"
+#include "history/recording.h"
 #include "keyboard/tastaturfarben.h"
 #include "session/lektionshinweis.h"
 #include "users/nullsetzen.h"
@@ -57,6 +58,7 @@ void buchstabenuebungVorbereiten(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
     Nullsetzen(c);
+    history::uebungBeginnt(s);
     s.pausensekundenbisher = 0;
     s.pausensekunden = 0;
     s.anzeigestatus = Anzeige::Tastatur;

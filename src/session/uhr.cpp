@@ -1,6 +1,7 @@
 #include "session/uhr.h"
 
 #include "exercises/einstellungsumschalter.h"
+#include "history/recording.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturfarben.h"
 #include "measurement/messung.h"
@@ -192,6 +193,7 @@ void deaktiviert(Context& c) {
 }
 
 void pruefungBeenden(Context& c) {
+    history::uebungAbgeschlossen(c);
     c.s.zeittest = false;
     c.f.Timer2.setEnabled(false);
     c.f.Timer1.setEnabled(false);
@@ -213,6 +215,7 @@ void Timer2Timer(Context& c) {
 void Buchstabenuebung_abbruch(Context& c) {
     auto& s = c.s;
     auto& f = c.f;
+    history::uebungVerlassen(c);
     exercises::offeneEinstellungenSchliessen(c);
     f.Timer2.setEnabled(false);
     // An examination left early gives back the lesson part it started from.

@@ -7,6 +7,10 @@
 
 struct Context;
 
+namespace history {
+class Store;
+}
+
 // The steps of the lesson's road that stand above the exercises: an exercise
 // that ends calls them, and the program fills them in.
 struct Ablauf {
@@ -21,4 +25,6 @@ struct Context {
     form::TForm2& f2; // the results window
     platform::Services& svc;
     Ablauf ablauf{};
+    // The progress history; none where a program keeps no history.
+    history::Store* verlauf = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The one process-wide session record. Plain data: every subsystem reads and
 // writes its fields directly, under the names the program gives them.
@@ -33,6 +34,12 @@ enum class Anzeige : std::uint8_t {
 constexpr bool wirdGemessen(Anzeige anzeige) {
     return anzeige != Anzeige::KeineMessung && anzeige != Anzeige::Pause;
 }
+
+// A fault as the history keeps it: the character expected and the one typed.
+struct Fehlerpaar {
+    std::uint8_t erwartet = 0;
+    std::uint8_t getippt = 0;
+};
 
 constexpr std::size_t kZeichenAnzahl = 87;
 constexpr std::size_t kSatzGroesse = 560;
@@ -97,6 +104,11 @@ struct Sitzungszustand {
     std::int16_t pausensekunden = 0;
     std::int16_t pausensekundenbisher = 0;
     bool letzterfehler = false;
+    // Every counted fault of the running exercise, for its row in the
+    // history, written once at the exercise's end; and whether that row is
+    // written, so leaving after the end writes no second one.
+    std::vector<Fehlerpaar> fehlerpaare;
+    bool uebungAufgezeichnet = false;
 
     // Per-finger counters
     FingerPaare fingerBuchstaben{};

@@ -1,5 +1,6 @@
 #include "users/benutzerliste.h"
 
+#include "history/recording.h"
 #include "users/anmeldung.h"
 #include "users/benutzerdatei.h"
 #include "users/benutzersatz.h"
@@ -186,6 +187,8 @@ void killhim(Context& c) {
     users::sicherungMelden(c, geloescht->backup);
     if (geloescht->outcome == users::DeleteOutcome::NotFound) {
         zeigeVerschwunden(c, name);
+    } else {
+        history::benutzerLoeschen(c, name);
     }
     benutzerdatei_einsehen(c);
     namenNeu(c, datei);

@@ -19,6 +19,15 @@ void put(JsonWriter& json, std::string_view name, Anzeige anzeige) {
     json.field(name, static_cast<std::uint8_t>(anzeige));
 }
 
+// The faults noted for the history, as the character bytes expected and typed.
+void put(JsonWriter& json, std::string_view name, const std::vector<Fehlerpaar>& paare) {
+    json.key(name).beginArray();
+    for (const auto& p : paare) {
+        json.beginObject().field("erwartet", p.erwartet).field("getippt", p.getippt).endObject();
+    }
+    json.endArray();
+}
+
 void put(JsonWriter& json, std::string_view name, const FingerPaare& fingers) {
     json.key(name).beginArray();
     for (std::size_t finger = 1; finger < fingers.size(); ++finger) {
@@ -131,6 +140,8 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "pausensekunden", s.pausensekunden);
     put(json, "pausensekundenbisher", s.pausensekundenbisher);
     put(json, "letzterfehler", s.letzterfehler);
+    put(json, "fehlerpaare", s.fehlerpaare);
+    put(json, "uebungAufgezeichnet", s.uebungAufgezeichnet);
     put(json, "fingerBuchstaben", s.fingerBuchstaben);
     put(json, "fingerWort", s.fingerWort);
     put(json, "fingeranschlaege", s.fingeranschlaege);
