@@ -171,7 +171,6 @@ void Program::init() {
     benutzernamenLesen(c);
     f.setFocused(&f.ComboBox1);
     ergebnisfenster::FormCreate(c);
-    history_.prepare();
 }
 
 void Program::wire() {

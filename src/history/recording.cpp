@@ -152,6 +152,12 @@ void uebungVerlassen(Context& c) {
     aufzeichnen(c, z, false);
 }
 
+void verlaufOeffnen(Context& c) {
+    if (c.verlauf != nullptr) {
+        c.verlauf->prepare();
+    }
+}
+
 void benutzerLoeschen(Context& c, const std::string& name) {
     if (c.verlauf == nullptr) {
         return;

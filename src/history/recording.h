@@ -26,6 +26,10 @@ void uebungAbgeschlossen(Context& c);
 // The running exercise is left; a row only from kMindestanschlaege keystrokes.
 void uebungVerlassen(Context& c);
 
+// Opens the history once a learner has signed in, so that start-up never
+// waits for it and no exercise's end pays for the open.
+void verlaufOeffnen(Context& c);
+
 // A learner's rows go with the learner (name as stored, Windows-1252).
 void benutzerLoeschen(Context& c, const std::string& name);
 

@@ -1,5 +1,6 @@
 #include "users/anmeldung.h"
 
+#include "history/recording.h"
 #include "keyboard/farbschemata.h"
 #include "keyboard/farbwahl.h"
 #include "keyboard/schriftwahl.h"
@@ -153,6 +154,9 @@ void anmelden(Context& c) {
 void editfeld(Context& c, std::uint8_t& taste) {
     if (taste == kEnter && !c.f.ComboBox1.text().empty() && !c.s.angemeldet) {
         anmelden(c);
+        if (c.s.angemeldet) {
+            history::verlaufOeffnen(c);
+        }
     }
     c.f.Label21.setCaption(c.s.tastaturcode >= 2 ? "a s d f  j k l ; + Space"
                                                  : "a s d f  j k l \xF6 + Space");
