@@ -116,6 +116,11 @@ TEST_F(HistoryRecording, ACompletedLetterExerciseIsOneCompletedRowAndTheWordExer
     EXPECT_EQ(r[0].keystrokes, shown);
     EXPECT_EQ(r[0].faults, 3);
     EXPECT_EQ(history_rows::Reader(file()).faultSum(r[0].id), 3);
+    std::int64_t strokes = 0;
+    for (const auto& [key, count] : history_rows::Reader(file()).strokes()) {
+        strokes += count;
+    }
+    EXPECT_EQ(strokes, 10) << "one stroke per letter to type, the three missed ones included";
 
     // The word exercise that follows, left at once, adds nothing.
     key('x');
@@ -147,6 +152,11 @@ TEST_F(HistoryRecording, AnOwnTextTypedToItsEndIsACompletedRowWithEnterAmongItsF
     EXPECT_EQ(faults[0].typed, "d");
     EXPECT_EQ(faults[1].expected, "c");
     EXPECT_EQ(faults[1].typed, "x");
+    // Each expected character once per place in the text: the wrong key that
+    // is corrected is the stroke, the correction is none.
+    EXPECT_EQ(history_rows::Reader(file()).strokes(),
+              (std::vector<std::pair<std::string, std::int64_t>>{
+                  {"\n", 2}, {"a", 1}, {"b", 1}, {"c", 1}, {"d", 1}, {"e", 1}, {"f", 1}}));
 }
 
 TEST_F(HistoryRecording, AnExaminationThatEndsIsOneRowThoughItsWayBackRunsAgain) {

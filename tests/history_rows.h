@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <sqlite3.h>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Reads the progress history as an outside tool would: its own connection
@@ -65,6 +66,16 @@ public:
             sum += f.exerciseId == exerciseId ? f.count : 0;
         }
         return sum;
+    }
+
+    // Each key's strokes summed over all exercises, by key.
+    std::vector<std::pair<std::string, std::int64_t>> strokes() {
+        std::vector<std::pair<std::string, std::int64_t>> result;
+        each("SELECT key, SUM(count) FROM key_strokes GROUP BY key ORDER BY key",
+             [&](sqlite3_stmt* st) {
+                 result.emplace_back(text(st, 0), sqlite3_column_int64(st, 1));
+             });
+        return result;
     }
 
     std::string integrity() {

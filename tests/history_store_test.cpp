@@ -3,6 +3,7 @@
 #include "history_rows.h"
 #include "temporary_directory.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -205,17 +206,122 @@ TEST_F(HistoryStore, AKillDuringWritesLosesAtMostTheRowBeingWritten) {
     EXPECT_EQ(after.record(row("BEN"), {}).outcome, Outcome::Written);
 }
 
-TEST_F(HistoryStore, DeletingAUserTakesTheirRowsAndFaultsAndNoOneElses) {
+TEST_F(HistoryStore, DeletingAUserTakesTheirRowsFaultsAndStrokesAndNoOneElses) {
     history::Store store(file());
-    store.record(row("ANNA"), threeFaults());
-    store.record(row("ANNABEL"), threeFaults());
-    store.record(row("ANNA"), threeFaults());
+    store.record(row("ANNA"), threeFaults(), {{"a", 50}});
+    store.record(row("ANNABEL"), threeFaults(), {{"b", 7}});
+    store.record(row("ANNA"), threeFaults(), {{"a", 50}});
     EXPECT_EQ(store.deleteUser("ANNA").outcome, Outcome::Written);
     history_rows::Reader reader(file());
     const auto rows = reader.rows();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].user, "ANNABEL");
     EXPECT_EQ(reader.faults().size(), 2u);
+    EXPECT_EQ(reader.strokes(), (std::vector<std::pair<std::string, std::int64_t>>{{"b", 7}}));
+}
+
+// Exercise `n` of a learner: its own kpm, one fault "typed t instead of
+// e", and the strokes of e.
+void recordExercise(history::Store& store, const std::string& user, int n, const std::string& e,
+                    const std::string& t, std::int64_t strokes) {
+    auto r = row(user, 1);
+    r.kpm = n;
+    ASSERT_EQ(store.record(r, {{e, t, 1}}, {{e, strokes}}).outcome, Outcome::Written);
+}
+
+TEST_F(HistoryStore, AReadGivesOneLearnersExercisesTheirRecentKeysAndTheirTopPairs) {
+    history::Store store(file());
+    // Two old exercises on q, then 20 on a mix; another learner between them.
+    recordExercise(store, "ANNA", 0, "q", "w", 10);
+    recordExercise(store, "ANNA", 1, "q", "w", 10);
+    recordExercise(store, "ANNABEL", 99, "z", "u", 5);
+    for (int n = 2; n < 22; ++n) {
+        const std::string expected(1, static_cast<char>('a' + n % 12));
+        recordExercise(store, "ANNA", n, expected, "x", 4);
+    }
+    history::Progress p;
+    ASSERT_EQ(store.read("ANNA", p).outcome, Outcome::Written);
+
+    ASSERT_EQ(p.exercises.size(), 22u);
+    for (std::size_t i = 0; i < p.exercises.size(); ++i) {
+        EXPECT_EQ(p.exercises[i].kpm, static_cast<double>(i)) << "oldest first";
+        EXPECT_EQ(p.exercises[i].user, "ANNA");
+    }
+    EXPECT_LT(p.exercises[0].id, p.exercises[1].id);
+    EXPECT_TRUE(std::none_of(p.keys.begin(), p.keys.end(), [](const auto& k) {
+        return k.key == "q";
+    })) << "q was typed before the last 20 exercises";
+    const auto c =
+        std::find_if(p.keys.begin(), p.keys.end(), [](const auto& k) { return k.key == "c"; });
+    ASSERT_NE(c, p.keys.end());
+    EXPECT_EQ(c->strokes, 8) << "c in exercises 2 and 14";
+    EXPECT_EQ(c->faults, 2);
+
+    ASSERT_EQ(p.pairs.size(), history::kTopPairs);
+    EXPECT_EQ(p.pairs[0].expected, "c") << "the pairs of two faults first, in key order";
+    EXPECT_EQ(p.pairs[0].count, 2);
+    EXPECT_EQ(p.pairs[7].expected, "j");
+    EXPECT_EQ(p.pairs[8].expected, "q") << "all the learner's exercises count for the pairs";
+    EXPECT_EQ(p.pairs[9].count, 1);
+    EXPECT_TRUE(std::none_of(p.pairs.begin(), p.pairs.end(),
+                             [](const auto& f) { return f.expected == "z"; }));
+}
+
+TEST_F(HistoryStore, AReadOfAMissingDamagedOlderOrLockedFileLosesNothingAndWaitsForNoOne) {
+    history::Progress p;
+    {
+        history::Store store(file());
+        EXPECT_EQ(store.read("ANNA", p).outcome, Outcome::Written);
+        EXPECT_TRUE(p.exercises.empty());
+    }
+    std::filesystem::remove(file());
+    directory_.write("history.sqlite", std::string(4096, 'x'));
+    {
+        history::Store store(file());
+        const auto r = store.read("ANNA", p);
+        EXPECT_EQ(r.outcome, Outcome::DamagedSetAside);
+        EXPECT_TRUE(std::filesystem::exists(r.setAside));
+        EXPECT_TRUE(p.exercises.empty());
+        EXPECT_EQ(store.record(row("ANNA"), {}).outcome, Outcome::Written) << "a fresh history";
+    }
+    {
+        // A history from before strokes were kept: faults only.
+        sqlite3* old = nullptr;
+        ASSERT_EQ(sqlite3_open((directory_ / "old.sqlite").c_str(), &old), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(old,
+                               "CREATE TABLE exercises(id INTEGER PRIMARY KEY, user TEXT, started "
+                               "TEXT, lesson INTEGER, kind TEXT, completed INTEGER, keystrokes "
+                               "INTEGER, faults INTEGER, seconds REAL, kpm REAL, fault_rate REAL, "
+                               "layout TEXT);"
+                               "CREATE TABLE key_faults(exercise_id INTEGER, expected TEXT, typed "
+                               "TEXT, count INTEGER);"
+                               "INSERT INTO exercises(id, user, kind) VALUES(1, 'ANNA', 'word');"
+                               "INSERT INTO key_faults VALUES(1, 'e', 'r', 3);",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(old);
+        history::Store store(directory_ / "old.sqlite");
+        ASSERT_EQ(store.read("ANNA", p).outcome, Outcome::Written);
+        ASSERT_EQ(p.keys.size(), 1u);
+        EXPECT_EQ(p.keys[0].strokes, 3) << "never fewer strokes than faults";
+        EXPECT_EQ(store.record(row("ANNA"), {}, {{"e", 9}}).outcome, Outcome::Written)
+            << "the older file gained the strokes";
+    }
+    {
+        history::Store store(file(), 50);
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open(file().c_str(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        EXPECT_EQ(store.record(row("ANNA"), threeFaults()).outcome, Outcome::Unavailable);
+        const auto before = std::chrono::steady_clock::now();
+        EXPECT_EQ(store.read("ANNA", p).outcome, Outcome::Unavailable);
+        EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
+        EXPECT_TRUE(p.exercises.empty());
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        ASSERT_EQ(store.read("ANNA", p).outcome, Outcome::Written);
+        EXPECT_EQ(p.exercises.size(), 2u) << "the waiting row was written before the read";
+    }
 }
 
 } // namespace

@@ -34,6 +34,8 @@ const std::vector<Ansicht> kAnsichten = {
     {"word exercise", {"click Button22", "set ScrollBar1 2", "click start2", "key a", "key b"}},
     {"extras", {"click Button22"}},
     {"settings", {"click Button3"}},
+    {"progress", {"click Button22", "click ButtonProgress"}},
+    {"extras after progress", {"click Button22", "click ButtonProgress", "click Button22"}},
 };
 
 bool hatFlaeche(const form::Control& c) {
@@ -78,6 +80,17 @@ protected:
                 << ansicht << ": " << c->name() << " at " << g.left << "," << g.top << " size "
                 << g.width << "x" << g.height << " leaves the " << f.width() << "x" << f.height()
                 << " window";
+        }
+        for (const form::Control* box : {&f.GroupBox16, &f.GroupBoxProgress}) {
+            for (const form::Control* c : f.childrenOf(box)) {
+                if (c->showing() && hatFlaeche(*c)) {
+                    const form::Geometry g = c->geometry();
+                    EXPECT_TRUE(g.left >= 0 && g.top >= 0 &&
+                                g.left + g.width <= box->geometry().width &&
+                                g.top + g.height <= box->geometry().height)
+                        << ansicht << ": " << c->name() << " leaves " << box->name();
+                }
+            }
         }
         const form::Control& tastatur = f.GroupBox5;
         for (const form::Control* box : {&f.BoxBuchstabenuebung, &f.GroupBox12}) {

@@ -1,8 +1,8 @@
 #include "app/navigation.h"
 
-#include "state/programmdatei.h"
-
 #include "exercises/texteditor.h"
+#include "progress/fortschritt.h"
+#include "state/programmdatei.h"
 
 #include <numeric>
 
@@ -40,6 +40,7 @@ void Extras(Context& c) {
                                &f.GroupBox5, &f.GroupBox7, &f.GroupBox10}) {
         box->hide();
     }
+    fortschrittSchliessen(c);
     f.GroupBox16.show();
     f.GroupBox16.bringToFront();
     f.Memo1.setTop(teil(h, 1.54));

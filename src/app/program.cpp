@@ -18,6 +18,7 @@
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/tastaturlayout.h"
 #include "keyboard/zeichenfolge.h"
+#include "progress/fortschritt.h"
 #include "session/druckmenue.h"
 #include "session/lektionsstart.h"
 #include "session/pruefungsstart.h"
@@ -25,11 +26,11 @@
 #include "session/wiederholung.h"
 #include "settings/einstellungen.h"
 #include "settings/pruefung.h"
+#include "state/programmdatei.h"
 #include "statistics/ergebnisfenster.h"
 #include "statistics/fehlerdruck.h"
 #include "statistics/fehlerstatistik.h"
 #include "statistics/gesamtstatistik.h"
-#include "state/programmdatei.h"
 #include "users/anmeldung.h"
 #include "users/benutzerdatenanzeige.h"
 #include "users/benutzerliste.h"
@@ -267,6 +268,9 @@ void Program::wire() {
     on(f.Button25, c, schreibregeln);
     on(f.Button28, c, MenueEigeneTexte);
     on(f.Button26, c, fehlerstatistikextras);
+    on(f.ButtonProgress, c, ButtonProgressClick);
+    on(f.ButtonWeakKeys, c, ButtonWeakKeysClick);
+    on(f.ButtonExport, c, ButtonExportClick);
     on(f.BitBtn4, c, textladen);
     on(f.Button30, c, TextErstellen);
     on(f.Button33, c, Textaendern);

@@ -1,7 +1,5 @@
 #include "exercises/buchstabenuebung.h"
 
-#include "state/programmdatei.h"
-
 #include "exercises/einstellungsumschalter.h"
 #include "exercises/fingersaetze.h"
 #include "exercises/tippfehler.h"
@@ -13,6 +11,7 @@
 #include "keyboard/tastaturaktiviert.h"
 #include "keyboard/zeichenfolge.h"
 #include "measurement/messung.h"
+#include "state/programmdatei.h"
 #include "statistics/fehlerstatistik.h"
 
 #include <cmath>
@@ -257,6 +256,7 @@ void Buchstabenuebung(Context& c, std::uint8_t zeichen) {
 
     if (!(s.tippfehler && s.korrekturerzwingen)) {
         naechstesZeichenZiehen(c);
+        history::anschlagMerken(s, erwartetesZeichen(s)); // each letter shown is one to type
     }
     statistikFortschreiben(c);
     anzeigerZeigen(c);

@@ -89,6 +89,7 @@ void fehlerAmZeilenende(Context& c, std::uint8_t zeichen) {
     if (!s.letzterfehler) {
         ++s.fehlerText;
         history::fehlerMerken(s, kEnter, zeichen);
+        history::anschlagMerken(s, kEnter);
     }
     --s.anschlaegeText;
     s.letzterfehler = true;
@@ -103,6 +104,7 @@ void fehlerInDerZeile(Context& c, std::uint8_t zeichen) {
     // A repeated fault under forced correction is no new fault.
     if (!(s.korrekturerzwingen && s.letzterfehler)) {
         history::fehlerMerken(s, tasteAn(s, s.textzeichenposition), zeichen);
+        history::anschlagMerken(s, tasteAn(s, s.textzeichenposition));
     }
     if (s.korrekturerzwingen) {
         // The same character is expected again, and a repeated fault on it
@@ -239,9 +241,15 @@ void EigeneTexte(Context& c, std::uint8_t zeichen) {
             fehlerAmZeilenende(c, zeichen);
             return;
         }
+        if (!s.letzterfehler) {
+            history::anschlagMerken(s, kEnter);
+        }
         naechsteZeile(c);
     } else if (s.textzeichenposition >= 1) {
         if (zeichen == tasteAn(s, s.textzeichenposition)) {
+            if (!s.letzterfehler) {
+                history::anschlagMerken(s, zeichen);
+            }
             s.letzterfehler = false;
         } else {
             fehlerInDerZeile(c, zeichen);

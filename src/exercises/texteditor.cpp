@@ -113,7 +113,6 @@ void MenueEigeneTexte(Context& c) {
 
 void textladen(Context& c) {
     auto& f = c.f;
-    auto& s = c.s;
     speichernAnbieten(c, "An exercise text will be loaded.");
     f.Label22.show();
     f.BitBtn5.show();
@@ -126,6 +125,12 @@ void textladen(Context& c) {
     if (f.OpenDialog1.fileName.empty() || !laden(c, f.OpenDialog1.fileName)) {
         return;
     }
+    vorschauZeigen(c);
+}
+
+void vorschauZeigen(Context& c) {
+    auto& f = c.f;
+    auto& s = c.s;
     const auto masse = text::textZaehlen(f.Memo3.lines());
     s.textzeilen = masse.zeilen;
     s.textlaenge = masse.laenge;
@@ -255,4 +260,25 @@ void MenueTextaendern(Context& c) {
     for (form::Control* box : {&f.GroupBox1, &f.GroupBox7, &f.GroupBox5, &f.GroupBox16, &f.Memo1}) {
         box->hide();
     }
+}
+
+void textVorschauen(Context& c, std::vector<std::string> zeilen, const std::string& titel) {
+    auto& f = c.f;
+    speichernAnbieten(c, "An exercise text will be made.");
+    f.OpenDialog1.fileName.clear();
+    f.SaveDialog1.fileName.clear();
+    c.s.textUtf8 = true; // saved from the editor, it is a new UTF-8 text
+    c.s.textMitBom = false;
+    f.Memo3.setLines(std::move(zeilen));
+    f.BitBtn6.hide();
+    f.BitBtn6.setEnabled(false);
+    f.Label22.show();
+    f.BitBtn5.show();
+    f.GroupBox25.setCaption(titel);
+    for (form::Control* box : {&f.GroupBox3, &f.GroupBox5, &f.GroupBox7}) {
+        box->hide();
+    }
+    f.GroupBox24.show();
+    f.BitBtn4.setFontStyle(0);
+    vorschauZeigen(c);
 }

@@ -3,6 +3,7 @@
 #include "state/context.h"
 
 #include <string>
+#include <vector>
 
 // The own-text screens: loading a text for practice with its preview,
 // creating and changing texts, and saving them in the folder "Texts".
@@ -12,6 +13,10 @@ void speichernAnbieten(Context& c, const std::string& anlass = {});
 
 void MenueEigeneTexte(Context& c);
 void textladen(Context& c);
+// The preview of the loaded text, its rows and length counted, ready to start.
+void vorschauZeigen(Context& c);
+// A text made by the program (not a file) in the preview under `titel`.
+void textVorschauen(Context& c, std::vector<std::string> zeilen, const std::string& titel);
 void TextErstellen(Context& c);
 void Textaendern(Context& c);
 void BitBtn6Click(Context& c);

@@ -1,7 +1,5 @@
 #include "exercises/wortuebung.h"
 
-#include "state/programmdatei.h"
-
 #include "course/lektionskatalog.h"
 #include "course/wortzeilen.h"
 #include "exercises/einstellungsumschalter.h"
@@ -13,6 +11,7 @@
 #include "keyboard/fehltaste.h"
 #include "keyboard/tastaturaktiviert.h"
 #include "measurement/messung.h"
+#include "state/programmdatei.h"
 #include "statistics/fehlerstatistik.h"
 #include "statistics/gesamtstatistik.h"
 
@@ -123,6 +122,7 @@ void statistikFortschreiben(Context& c, std::uint8_t beurteilt) {
     }
     if (!s.letzterfehler) {
         fingerZaehlen(s, beurteilt, false);
+        history::anschlagMerken(s, beurteilt);
     }
 }
 

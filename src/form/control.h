@@ -1,5 +1,9 @@
 #pragma once
 
+#include "form/chart.h"
+#include "form/colour.h"
+#include "form/geometry.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -7,25 +11,6 @@
 #include <vector>
 
 namespace form {
-
-// 0x00BBGGRR: red in the low byte, as stored in the user file.
-using Colour = std::uint32_t;
-
-namespace colours {
-constexpr Colour black = 0x000000;
-constexpr Colour white = 0xFFFFFF;
-constexpr Colour red = 0x0000FF;
-constexpr Colour navy = 0x800000;
-constexpr Colour yellow = 0x00FFFF;
-constexpr Colour silver = 0xC0C0C0;
-constexpr Colour buttonFace = 0xF0F0F0;
-constexpr Colour window = 0xFFFFFF;
-} // namespace colours
-
-constexpr Colour rgb(int red, int green, int blue) {
-    return static_cast<Colour>(red) | (static_cast<Colour>(green) << 8) |
-           (static_cast<Colour>(blue) << 16);
-}
 
 enum class Kind {
     GroupBox,
@@ -49,17 +34,11 @@ enum class Kind {
     Image,
     Bevel,
     StringGrid,
+    Chart,
+    KeyMap,
 };
 
 const char* kindName(Kind kind);
-
-struct Geometry {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Geometry&) const = default;
-};
 
 // Style bits as the user file stores them: 1 bold, 2 italic.
 struct FontSpec {
@@ -202,6 +181,10 @@ public:
     void setAutoSize(bool value) { assign(autoSize_, value); }
     bool showHint() const { return showHint_; }
     void setShowHint(bool value) { assign(showHint_, value); }
+    const Chart& chart() const { return chart_; }
+    void setChart(Chart value) { assign(chart_, std::move(value)); }
+    const std::vector<KeyCell>& keyCells() const { return keyCells_; }
+    void setKeyCells(std::vector<KeyCell> value) { assign(keyCells_, std::move(value)); }
 
     // The context menu shown on a right click, if any.
     Control* popupMenu = nullptr;
@@ -264,6 +247,8 @@ private:
     int interval_ = 0;
     bool showHint_ = true;
     bool autoSize_ = true;
+    Chart chart_;
+    std::vector<KeyCell> keyCells_;
 };
 
 } // namespace form

@@ -5,7 +5,7 @@
 namespace form {
 namespace {
 
-int scaled(int value, int numerator, int denominator) {
+int scaleValue(int value, int numerator, int denominator) {
     return static_cast<int>(static_cast<long long>(value) * numerator / denominator);
 }
 
@@ -55,6 +55,10 @@ const char* kindName(Kind kind) {
         return "Bevel";
     case Kind::StringGrid:
         return "StringGrid";
+    case Kind::Chart:
+        return "Chart";
+    case Kind::KeyMap:
+        return "KeyMap";
     }
     return "Control";
 }
@@ -64,7 +68,7 @@ Control::Control(Form& form, std::string name, Kind kind, Control* parent, Geome
     : form_(form), name_(std::move(name)), kind_(kind), parent_(parent), design_(design),
       caption_(std::move(caption)), geometry_(design) {
     if (kind == Kind::Edit || kind == Kind::Memo || kind == Kind::RichEdit ||
-        kind == Kind::ComboBox || kind == Kind::StringGrid) {
+        kind == Kind::ComboBox || kind == Kind::StringGrid || kind == Kind::Chart) {
         color_ = colours::window;
     }
     form_.registerControl(*this);
@@ -209,16 +213,23 @@ void Form::scaleBy(int numerator, int denominator) {
     if (denominator <= 0 || numerator <= 0) {
         return;
     }
-    width_ = scaled(width_, numerator, denominator);
-    height_ = scaled(height_, numerator, denominator);
+    scaleNumerator_ = numerator;
+    scaleDenominator_ = denominator;
+    width_ = scaleValue(width_, numerator, denominator);
+    height_ = scaleValue(height_, numerator, denominator);
     formDirty_ = true;
     for (Control* c : controls_) {
         const Geometry g = c->geometry();
-        c->setGeometry(
-            {scaled(g.left, numerator, denominator), scaled(g.top, numerator, denominator),
-             scaled(g.width, numerator, denominator), scaled(g.height, numerator, denominator)});
-        c->setFontSize(scaled(c->font().size, numerator, denominator));
+        c->setGeometry({scaleValue(g.left, numerator, denominator),
+                        scaleValue(g.top, numerator, denominator),
+                        scaleValue(g.width, numerator, denominator),
+                        scaleValue(g.height, numerator, denominator)});
+        c->setFontSize(scaleValue(c->font().size, numerator, denominator));
     }
+}
+
+int Form::scaled(int designValue) const {
+    return scaleValue(designValue, scaleNumerator_, scaleDenominator_);
 }
 
 namespace {

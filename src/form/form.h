@@ -34,6 +34,9 @@ public:
     // Multiplies every geometry and font size by numerator / denominator,
     // truncating, as a form designer scales a window to the screen.
     void scaleBy(int numerator, int denominator);
+    // A length of the design as scaleBy made it, for a control that changes
+    // its size later.
+    int scaled(int designValue) const;
 
     // Changed controls since the last takeDirty(); each appears once.
     std::vector<Control*> takeDirty();
@@ -77,6 +80,8 @@ private:
     std::string caption_;
     int width_;
     int height_;
+    int scaleNumerator_ = 1;
+    int scaleDenominator_ = 1;
     bool formDirty_ = true;
     std::vector<Control*> controls_;
     std::unordered_map<std::string, Control*> byName_;

@@ -23,6 +23,7 @@ Tform1::Tform1() : Form("Tform1", "Clavora", kDesignWidth, kDesignHeight) {
     setUpMainScreen();
     setUpExercises();
     setUpExtras();
+    setUpProgress();
     setUpSettings();
     setUpLessonNote();
     setUpFaultPanel();
@@ -63,6 +64,15 @@ void Tform1::setUpExercises() {
     Edit2.setReadOnly(true);
     Edit2.setFont({"Times New Roman", 18, 1});
     Memo4.setReadOnly(true);
+}
+
+void Tform1::setUpProgress() {
+    GroupBoxProgress.hide();
+    MemoPairs.setReadOnly(true);
+    ButtonProgress.setHint("Your speed and faults over time, and the keys you miss most");
+    ButtonWeakKeys.setHint("Lines made of the keys with your highest fault rates");
+    ButtonExport.setHint("Save all your exercises as a table for a spreadsheet");
+    KeyMapFaults.setHint("Each key tinted by its fault rate over your last 20 exercises");
 }
 
 void Tform1::setUpExtras() {

@@ -76,6 +76,17 @@ std::string beginn(Context& c) {
     return text.data();
 }
 
+std::vector<KeyStrokes> tastenanschlaege(const std::array<std::int32_t, 256>& zahlen) {
+    std::vector<KeyStrokes> anschlaege;
+    for (std::size_t zeichen = 0; zeichen < zahlen.size(); ++zeichen) {
+        if (zahlen[zeichen] > 0) {
+            anschlaege.push_back(
+                {characterText(static_cast<std::uint8_t>(zeichen)), zahlen[zeichen]});
+        }
+    }
+    return anschlaege;
+}
+
 std::vector<KeyFault> tastenfehler(const std::vector<Fehlerpaar>& paare) {
     std::map<std::pair<std::uint8_t, std::uint8_t>, std::int64_t> anzahl;
     for (const auto& p : paare) {
@@ -88,6 +99,8 @@ std::vector<KeyFault> tastenfehler(const std::vector<Fehlerpaar>& paare) {
     }
     return fehler;
 }
+
+} // namespace
 
 void beschaedigtMelden(Context& c, const Result& r) {
     if (r.outcome != Outcome::DamagedSetAside) {
@@ -102,6 +115,8 @@ void beschaedigtMelden(Context& c, const Result& r) {
                             "affected.",
                         platform::Icon::Warning, platform::Buttons::Ok);
 }
+
+namespace {
 
 void aufzeichnen(Context& c, const Zaehlung& z, bool abgeschlossen) {
     auto& s = c.s;
@@ -119,8 +134,10 @@ void aufzeichnen(Context& c, const Zaehlung& z, bool abgeschlossen) {
         row.keystrokes > 0 ? static_cast<double>(row.faults) * 100.0 / row.keystrokes : 0.0;
     row.layout = s.tastaturcode < kLayouts.size() ? kLayouts[s.tastaturcode] : "";
     s.uebungAufgezeichnet = true;
-    const auto ergebnis = c.verlauf->record(row, tastenfehler(s.fehlerpaare));
+    const auto ergebnis =
+        c.verlauf->record(row, tastenfehler(s.fehlerpaare), tastenanschlaege(s.anschlagzahlen));
     s.fehlerpaare.clear();
+    s.anschlagzahlen.fill(0);
     beschaedigtMelden(c, ergebnis);
 }
 
@@ -128,11 +145,16 @@ void aufzeichnen(Context& c, const Zaehlung& z, bool abgeschlossen) {
 
 void uebungBeginnt(Sitzungszustand& s) {
     s.fehlerpaare.clear();
+    s.anschlagzahlen.fill(0);
     s.uebungAufgezeichnet = false;
 }
 
 void fehlerMerken(Sitzungszustand& s, std::uint8_t erwartet, std::uint8_t getippt) {
     s.fehlerpaare.push_back({erwartet, getippt});
+}
+
+void anschlagMerken(Sitzungszustand& s, std::uint8_t erwartet) {
+    ++s.anschlagzahlen[erwartet];
 }
 
 void uebungAbgeschlossen(Context& c) {

@@ -20,6 +20,9 @@ void uebungBeginnt(Sitzungszustand& s);
 // A counted fault; kept in memory, written with the exercise's row.
 void fehlerMerken(Sitzungszustand& s, std::uint8_t erwartet, std::uint8_t getippt);
 
+// A counted keystroke on which `erwartet` was expected, right or wrong.
+void anschlagMerken(Sitzungszustand& s, std::uint8_t erwartet);
+
 // The running exercise has reached its end.
 void uebungAbgeschlossen(Context& c);
 
@@ -32,5 +35,9 @@ void verlaufOeffnen(Context& c);
 
 // A learner's rows go with the learner (name as stored, Windows-1252).
 void benutzerLoeschen(Context& c, const std::string& name);
+struct Result;
+// Tells the learner once that a damaged history was set aside; any other
+// outcome says nothing.
+void beschaedigtMelden(Context& c, const Result& r);
 
 } // namespace history

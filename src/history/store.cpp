@@ -2,8 +2,12 @@
 
 #include "text/cp1252.h"
 
+#include <algorithm>
+#include <chrono>
+#include <map>
 #include <sqlite3.h>
 #include <system_error>
+#include <thread>
 
 namespace history {
 
@@ -20,7 +24,9 @@ constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS key_faults(exercise_id INTEGER, expected TEXT, typed TEXT, "
     "count INTEGER);"
     "CREATE INDEX IF NOT EXISTS exercises_user ON exercises(user, started);"
-    "CREATE INDEX IF NOT EXISTS key_faults_exercise ON key_faults(exercise_id);";
+    "CREATE INDEX IF NOT EXISTS key_faults_exercise ON key_faults(exercise_id);"
+    "CREATE TABLE IF NOT EXISTS key_strokes(exercise_id INTEGER, key TEXT, count INTEGER);"
+    "CREATE INDEX IF NOT EXISTS key_strokes_exercise ON key_strokes(exercise_id);";
 
 bool damaged(int code) {
     const int primary = code & 0xff;
@@ -52,6 +58,25 @@ public:
     Statement& real(int index, double value) {
         keep(sqlite3_bind_double(stmt_, index, value));
         return *this;
+    }
+    // The next row: SQLITE_ROW while there is one, SQLITE_DONE after the last.
+    int step() { return code_ == SQLITE_OK ? sqlite3_step(stmt_) : code_; }
+    std::int64_t integerAt(int column) const { return sqlite3_column_int64(stmt_, column); }
+    double realAt(int column) const { return sqlite3_column_double(stmt_, column); }
+    std::string textAt(int column) const {
+        const auto* text = sqlite3_column_text(stmt_, column);
+        return text == nullptr
+                   ? std::string{}
+                   : std::string(reinterpret_cast<const char*>(text),
+                                 static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)));
+    }
+    // Calls `row` for each row; SQLITE_OK when all were read.
+    template <typename Row> int each(Row row) {
+        int code = step();
+        for (; code == SQLITE_ROW; code = step()) {
+            row(*this);
+        }
+        return code == SQLITE_DONE ? SQLITE_OK : code;
     }
     // Runs to the end; SQLITE_OK when it did.
     int run() {
@@ -127,6 +152,97 @@ int insertFaults(sqlite3* db, std::int64_t id, const std::vector<KeyFault>& faul
     return insert.code();
 }
 
+int insertStrokes(sqlite3* db, std::int64_t id, const std::vector<KeyStrokes>& strokes) {
+    Statement insert(db, "INSERT INTO key_strokes(exercise_id, key, count) VALUES(?,?,?)");
+    for (const auto& k : strokes) {
+        insert.integer(1, id).text(2, k.key).integer(3, k.count);
+        if (const int code = insert.run(); code != SQLITE_OK) {
+            return code;
+        }
+        insert.reset();
+    }
+    return insert.code();
+}
+
+int readExercises(sqlite3* db, const std::string& user, std::vector<ExerciseRow>& rows) {
+    Statement select(db, "SELECT id, user, started, lesson, kind, completed, keystrokes, faults, "
+                         "seconds, kpm, fault_rate, layout FROM exercises WHERE user = ? "
+                         "ORDER BY id");
+    return select.text(1, user).each([&](const Statement& r) {
+        ExerciseRow row;
+        row.id = r.integerAt(0);
+        row.user = r.textAt(1);
+        row.started = r.textAt(2);
+        row.lesson = static_cast<int>(r.integerAt(3));
+        row.kind = r.textAt(4);
+        row.completed = r.integerAt(5) != 0;
+        row.keystrokes = r.integerAt(6);
+        row.faults = r.integerAt(7);
+        row.seconds = r.realAt(8);
+        row.kpm = r.realAt(9);
+        row.faultRate = r.realAt(10);
+        row.layout = r.textAt(11);
+        rows.push_back(std::move(row));
+    });
+}
+
+// Strokes and faults per character over the recent exercises. Rows written
+// before strokes were kept have faults only: a key never counts fewer
+// strokes than faults.
+int readKeys(sqlite3* db, const std::string& user, std::vector<KeyRate>& keys) {
+    std::map<std::string, KeyRate> byKey;
+    const std::string recent =
+        "exercise_id IN (SELECT id FROM exercises WHERE user = ?1 ORDER BY id DESC LIMIT " +
+        std::to_string(kRecentExercises) + ")";
+    Statement strokes(
+        db, ("SELECT key, SUM(count) FROM key_strokes WHERE " + recent + " GROUP BY key").c_str());
+    int code = strokes.text(1, user).each([&](const Statement& r) {
+        auto& k = byKey[r.textAt(0)];
+        k.strokes += r.integerAt(1);
+    });
+    if (code != SQLITE_OK) {
+        return code;
+    }
+    Statement faults(
+        db, ("SELECT expected, SUM(count) FROM key_faults WHERE " + recent + " GROUP BY expected")
+                .c_str());
+    code = faults.text(1, user).each([&](const Statement& r) {
+        auto& k = byKey[r.textAt(0)];
+        k.faults += r.integerAt(1);
+    });
+    for (auto& [key, rate] : byKey) {
+        rate.key = key;
+        rate.strokes = std::max(rate.strokes, rate.faults);
+        keys.push_back(rate);
+    }
+    return code;
+}
+
+int readPairs(sqlite3* db, const std::string& user, std::vector<FaultPair>& pairs) {
+    Statement select(db, "SELECT expected, typed, SUM(count) AS n FROM key_faults "
+                         "WHERE exercise_id IN (SELECT id FROM exercises WHERE user = ?) "
+                         "GROUP BY expected, typed ORDER BY n DESC, expected, typed LIMIT ?");
+    return select.text(1, user)
+        .integer(2, static_cast<std::int64_t>(kTopPairs))
+        .each([&](const Statement& r) {
+            pairs.push_back({r.textAt(0), r.textAt(1), r.integerAt(2)});
+        });
+}
+
+// Switching to WAL does not wait for a lock as other statements do: two
+// programs opening a new history at once would see "locked" at once. It is
+// tried again until the busy timeout has passed.
+int walMode(sqlite3* db, int busyTimeoutMs) {
+    constexpr auto kPause = std::chrono::milliseconds(5);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(busyTimeoutMs);
+    int code = exec(db, "PRAGMA journal_mode=WAL");
+    while ((code & 0xff) == SQLITE_BUSY && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(kPause);
+        code = exec(db, "PRAGMA journal_mode=WAL");
+    }
+    return code;
+}
+
 } // namespace
 
 void Store::Closer::operator()(sqlite3* db) const {
@@ -153,12 +269,15 @@ int Store::open() {
     sqlite3_busy_timeout(raw, busyTimeoutMs_);
     // WAL lets a second program record while this one reads or writes; a
     // killed program loses at most the transaction it was in.
-    int code = exec(raw, "PRAGMA journal_mode=WAL");
+    int code = walMode(raw, busyTimeoutMs_);
     if (code == SQLITE_OK) {
         code = exec(raw, "PRAGMA synchronous=NORMAL");
     }
     if (code == SQLITE_OK) {
-        code = exec(raw, kSchema);
+        // As one write transaction taken at once: table by table, a second
+        // program creating them too would make a statement's upgrade from
+        // reading to writing fail at once, without waiting.
+        code = transaction(raw, [raw] { return exec(raw, kSchema); });
     }
     if (code != SQLITE_OK) {
         close();
@@ -170,10 +289,17 @@ int Store::write(const Pending& p) {
     sqlite3* db = db_.get();
     if (!p.row) {
         return transaction(db, [&] {
-            int code = Statement(db, "DELETE FROM key_faults WHERE exercise_id IN "
-                                     "(SELECT id FROM exercises WHERE user = ?)")
-                           .text(1, p.user)
-                           .run();
+            int code = SQLITE_OK;
+            for (const char* table : {"key_faults", "key_strokes"}) {
+                if (code == SQLITE_OK) {
+                    code = Statement(db, (std::string("DELETE FROM ") + table +
+                                          " WHERE exercise_id IN "
+                                          "(SELECT id FROM exercises WHERE user = ?)")
+                                             .c_str())
+                               .text(1, p.user)
+                               .run();
+                }
+            }
             if (code == SQLITE_OK) {
                 code = Statement(db, "DELETE FROM exercises WHERE user = ?").text(1, p.user).run();
             }
@@ -181,11 +307,13 @@ int Store::write(const Pending& p) {
         });
     }
     return transaction(db, [&] {
-        const int code = insertRow(db, *p.row);
+        int code = insertRow(db, *p.row);
         if (code != SQLITE_OK) {
             return code;
         }
-        return insertFaults(db, sqlite3_last_insert_rowid(db), p.faults);
+        const std::int64_t id = sqlite3_last_insert_rowid(db);
+        code = insertFaults(db, id, p.faults);
+        return code == SQLITE_OK ? insertStrokes(db, id, p.strokes) : code;
     });
 }
 
@@ -249,17 +377,58 @@ Result Store::commit() {
     return {Outcome::DamagedSetAside, aside};
 }
 
-Result Store::record(const ExerciseRow& row, const std::vector<KeyFault>& faults) {
+Result Store::record(const ExerciseRow& row, const std::vector<KeyFault>& faults,
+                     const std::vector<KeyStrokes>& strokes) {
     if (pending_.size() >= kMaxPending) {
         pending_.erase(pending_.begin());
     }
-    pending_.push_back({row, faults, {}});
+    pending_.push_back({row, faults, strokes, {}});
     return commit();
 }
 
 Result Store::deleteUser(const std::string& user) {
-    pending_.push_back({std::nullopt, {}, user});
+    pending_.push_back({std::nullopt, {}, {}, user});
     return commit();
+}
+
+int Store::readAll(const std::string& user, Progress& out) {
+    sqlite3* db = db_.get();
+    // One read transaction: the three reads see the same exercises.
+    if (const int code = exec(db, "BEGIN"); code != SQLITE_OK) {
+        return code;
+    }
+    int code = readExercises(db, user, out.exercises);
+    if (code == SQLITE_OK) {
+        code = readKeys(db, user, out.keys);
+    }
+    if (code == SQLITE_OK) {
+        code = readPairs(db, user, out.pairs);
+    }
+    exec(db, "COMMIT");
+    return code;
+}
+
+Result Store::read(const std::string& user, Progress& out) {
+    out = {};
+    const Result written = commit();
+    if (written.outcome == Outcome::Unavailable) {
+        return written;
+    }
+    const int code = readAll(user, out);
+    if (code == SQLITE_OK) {
+        return written;
+    }
+    out = {};
+    if (!damaged(code)) {
+        return {Outcome::Unavailable, {}};
+    }
+    close();
+    auto aside = setAside();
+    if (aside.empty()) {
+        return {Outcome::Unavailable, {}};
+    }
+    (void)open(); // a fresh history, empty as `out`
+    return {Outcome::DamagedSetAside, aside};
 }
 
 std::string characterText(std::uint8_t zeichen) {

@@ -27,12 +27,43 @@ struct ExerciseRow {
     double kpm = 0;
     double faultRate = 0; // percent
     std::string layout;
+    std::int64_t id = 0; // given by the file: filled by reads, not written
 };
 
 struct KeyFault {
     std::string expected;
     std::string typed;
     std::int64_t count = 0;
+};
+
+// How often a character was expected at a counted keystroke of an exercise.
+struct KeyStrokes {
+    std::string key;
+    std::int64_t count = 0;
+};
+
+// One character's strokes and faults over some exercises.
+struct KeyRate {
+    std::string key;
+    std::int64_t strokes = 0;
+    std::int64_t faults = 0;
+};
+
+// "typed `typed` instead of `expected`", `count` times.
+struct FaultPair {
+    std::string expected;
+    std::string typed;
+    std::int64_t count = 0;
+};
+
+constexpr std::size_t kRecentExercises = 20;
+constexpr std::size_t kTopPairs = 10;
+
+// Everything the Progress screen shows of one learner.
+struct Progress {
+    std::vector<ExerciseRow> exercises; // oldest first
+    std::vector<KeyRate> keys;          // over the last kRecentExercises exercises
+    std::vector<FaultPair> pairs; // over all exercises, most frequent first, at most kTopPairs
 };
 
 enum class Outcome {
@@ -64,8 +95,13 @@ public:
     // the first write, which says so.
     void prepare() { (void)open(); }
 
-    Result record(const ExerciseRow& row, const std::vector<KeyFault>& faults);
+    Result record(const ExerciseRow& row, const std::vector<KeyFault>& faults,
+                  const std::vector<KeyStrokes>& strokes = {});
     Result deleteUser(const std::string& user);
+    // One learner's history (the stored name, UTF-8), writes still waiting
+    // written first. A damaged file is set aside for a fresh, empty one as a
+    // write does; a locked one is Unavailable. `out` is empty unless Written.
+    Result read(const std::string& user, Progress& out);
 
     const std::filesystem::path& file() const { return file_; }
     // Writes asked for while the file was unavailable, waiting for the next.
@@ -79,6 +115,7 @@ private:
     struct Pending {
         std::optional<ExerciseRow> row; // none: the deletion of `user`
         std::vector<KeyFault> faults;
+        std::vector<KeyStrokes> strokes;
         std::string user;
     };
     struct Closer {
@@ -89,6 +126,7 @@ private:
     int open();
     int write(const Pending& p);
     int flush();
+    int readAll(const std::string& user, Progress& out);
     // Writes what waits; a damaged file is set aside for a fresh one.
     Result commit();
     void close() { db_.reset(); }

@@ -108,6 +108,9 @@ struct Sitzungszustand {
     // history, written once at the exercise's end; and whether that row is
     // written, so leaving after the end writes no second one.
     std::vector<Fehlerpaar> fehlerpaare;
+    // Counted keystrokes per expected character (Windows-1252), for the
+    // same row: with the faults they give each key's fault rate.
+    std::array<std::int32_t, 256> anschlagzahlen{};
     bool uebungAufgezeichnet = false;
 
     // Per-finger counters

@@ -1,13 +1,11 @@
 #include "text/textdatei.h"
 
 #include "files/read_file.h"
+#include "files/write_file.h"
 #include "text/cp1252.h"
 #include "text/utf8.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 
 namespace text {
 namespace {
@@ -148,15 +146,15 @@ const char* kodierungsname(Kodierung kodierung) {
 
 std::string textSchreiben(const std::filesystem::path& datei,
                           const std::vector<std::string>& zeilen, Kodierung kodierung, bool bom) {
-    std::ofstream aus(datei, std::ios::binary | std::ios::trunc);
+    std::string bytes;
     if (kodierung == Kodierung::Utf8 && bom) {
-        aus << kBom;
+        bytes += kBom;
     }
     for (const auto& zeile : zeilen) {
-        aus << (kodierung == Kodierung::Utf8 ? toUtf8(zeile) : zeile) << '\n';
+        bytes += kodierung == Kodierung::Utf8 ? toUtf8(zeile) : zeile;
+        bytes += '\n';
     }
-    aus.close();
-    return aus ? std::string{} : std::string(std::strerror(errno));
+    return files::writeFileAtomically(datei, bytes);
 }
 
 Textmasse textZaehlen(const std::vector<std::string>& zeilen) {

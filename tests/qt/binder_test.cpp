@@ -1,5 +1,6 @@
 #include "form/tform1.h"
 #include "platform/qt/binder.h"
+#include "platform/qt/panel_widget.h"
 #include "qt_test_support.h"
 
 #include <QAction>
@@ -117,9 +118,9 @@ TEST_F(BoundWindow, VisibilityFollowsTheModelAndItsParents) {
 }
 
 TEST_F(BoundWindow, ColoursTurnFromBgrIntoRgb) {
-    QWidget& panel = *binder.widgetOf(form.Panel67);
+    auto& panel = static_cast<platform::qt::PanelWidget&>(*binder.widgetOf(form.Panel67));
     EXPECT_EQ(panel.palette().color(QPalette::Window), QColor(0, 0, 128));
-    EXPECT_EQ(panel.palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    EXPECT_EQ(panel.textColour(), QColor(255, 255, 255));
 
     form.Label47.setFontColor(0x00123456);
     form.Edit2.setColor(form::rgb(1, 2, 3));

@@ -1,7 +1,11 @@
 #include "platform/qt/panel_widget.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -54,6 +58,71 @@ TEST(PanelWidget, AKeyCaptionThatFitsIsCentredAsBefore) {
     const auto [top, bottom] = inkRows(panel);
     ASSERT_GE(top, 0);
     EXPECT_NEAR((top + bottom) / 2.0, panel.height() / 2.0, 4);
+}
+
+// What a panel asks to repaint: the union of its paint events' regions.
+class PaintedArea : public QObject {
+public:
+    explicit PaintedArea(QWidget& widget) { widget.installEventFilter(this); }
+    QRegion take() {
+        QApplication::processEvents();
+        return std::exchange(region_, QRegion());
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            region_ += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+
+private:
+    QRegion region_;
+};
+
+int pixels(const QRegion& region) {
+    int sum = 0;
+    for (const QRect& r : region) {
+        sum += r.width() * r.height();
+    }
+    return sum;
+}
+
+TEST(PanelWidget, ANewLetterOrItsColourRepaintsOnlyWhereTheLettersLieAndLooksAsAWholePaint) {
+    platform::qt::PanelWidget panel(nullptr);
+    panel.resize(240, 200);
+    QFont font("DejaVu Serif");
+    font.setPixelSize(260);
+    panel.setFont(font);
+    panel.setCaption(QStringLiteral("i"));
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    PaintedArea painted(panel);
+    painted.take();
+
+    panel.setCaption(QStringLiteral("l"));
+    const QRegion letter = painted.take();
+    EXPECT_GT(pixels(letter), 0);
+    EXPECT_LT(pixels(letter), panel.width() * panel.height() / 2) << "not the whole panel";
+    const QImage partly = panel.grab().toImage();
+    panel.repaint();
+    EXPECT_EQ(partly, panel.grab().toImage()) << "the old letter is gone, the new one whole";
+
+    painted.take(); // the grabs above painted everything
+    panel.setTextColour(Qt::red);
+    const QRegion recoloured = painted.take();
+    EXPECT_FALSE(recoloured.isEmpty());
+    EXPECT_TRUE(recoloured.subtracted(letter).isEmpty()) << "a new colour repaints the letter only";
+    const QImage red = panel.grab().toImage();
+    bool anyRed = false;
+    for (int y = 0; y < red.height() && !anyRed; ++y) {
+        for (int x = 0; x < red.width() && !anyRed; ++x) {
+            const QColor c = red.pixelColor(x, y);
+            anyRed = c.red() > 200 && c.green() < 60;
+        }
+    }
+    EXPECT_TRUE(anyRed);
 }
 
 } // namespace

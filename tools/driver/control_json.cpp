@@ -66,6 +66,44 @@ void writeCommon(JsonWriter& json, const form::Control& c) {
     json.field("windowLeft", inWindow.left).field("windowTop", inWindow.top);
 }
 
+void writeChart(JsonWriter& json, const form::Chart& chart) {
+    json.key("chart").beginObject();
+    json.key("series").beginArray();
+    for (const auto& series : chart.series) {
+        json.beginObject().field("name", text::toUtf8(series.name)).field("color", series.colour);
+        json.key("points").beginArray();
+        for (const auto& p : series.points) {
+            json.beginArray().value(p.x).value(p.y).endArray();
+        }
+        json.endArray().endObject();
+    }
+    json.endArray();
+    json.key("levels").beginArray();
+    for (const auto& level : chart.levels) {
+        json.beginObject()
+            .field("name", text::toUtf8(level.name))
+            .field("color", level.colour)
+            .field("value", level.value)
+            .endObject();
+    }
+    json.endArray();
+    json.field("xMax", chart.xMax).field("yMax", chart.yMax).field("yStep", chart.yStep);
+    json.field("xFrom", chart.xFrom).field("xTo", chart.xTo).field("empty", chart.empty);
+    json.endObject();
+}
+
+void writeKeyCells(JsonWriter& json, const std::vector<form::KeyCell>& cells) {
+    json.key("keys").beginArray();
+    for (const auto& cell : cells) {
+        json.beginObject()
+            .field("caption", text::toUtf8(cell.caption))
+            .field("color", cell.colour)
+            .field("fontColor", cell.fontColour)
+            .endObject();
+    }
+    json.endArray();
+}
+
 void writeKindSpecific(JsonWriter& json, const form::Control& c) {
     const Kind kind = c.kind();
     if (isAnyOf(kind, {Kind::TrackBar, Kind::ScrollBar, Kind::ProgressBar})) {
@@ -114,6 +152,12 @@ void writeKindSpecific(JsonWriter& json, const form::Control& c) {
     }
     if (kind == Kind::Timer) {
         json.field("interval", c.interval());
+    }
+    if (kind == Kind::Chart) {
+        writeChart(json, c.chart());
+    }
+    if (kind == Kind::KeyMap) {
+        writeKeyCells(json, c.keyCells());
     }
 }
 

@@ -28,6 +28,17 @@ void put(JsonWriter& json, std::string_view name, const std::vector<Fehlerpaar>&
     json.endArray();
 }
 
+// The strokes counted per expected character: only those counted, by byte.
+void put(JsonWriter& json, std::string_view name, const std::array<std::int32_t, 256>& zahlen) {
+    json.key(name).beginObject();
+    for (std::size_t zeichen = 0; zeichen < zahlen.size(); ++zeichen) {
+        if (zahlen[zeichen] != 0) {
+            json.field(std::to_string(zeichen), zahlen[zeichen]);
+        }
+    }
+    json.endObject();
+}
+
 void put(JsonWriter& json, std::string_view name, const FingerPaare& fingers) {
     json.key(name).beginArray();
     for (std::size_t finger = 1; finger < fingers.size(); ++finger) {
@@ -141,6 +152,7 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "pausensekundenbisher", s.pausensekundenbisher);
     put(json, "letzterfehler", s.letzterfehler);
     put(json, "fehlerpaare", s.fehlerpaare);
+    put(json, "anschlagzahlen", s.anschlagzahlen);
     put(json, "uebungAufgezeichnet", s.uebungAufgezeichnet);
     put(json, "fingerBuchstaben", s.fingerBuchstaben);
     put(json, "fingerWort", s.fingerWort);

@@ -35,6 +35,8 @@ struct ShownValues {
     std::optional<int> maxLength;
     std::optional<std::string> picture;
     std::optional<std::vector<form::RichParagraph>> richText;
+    std::optional<std::pair<form::Chart, std::string>> chart;
+    std::optional<std::vector<form::KeyCell>> keyCells;
     std::uint64_t zOrder = 0;
 };
 

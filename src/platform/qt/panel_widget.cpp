@@ -9,6 +9,9 @@ namespace {
 
 // How much of the panel the ink of a shrunk character may fill.
 constexpr double kInkShare = 0.92;
+// Antialiasing and hinting may reach this far beyond a glyph's box.
+constexpr int kInkMargin = 2;
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic;
 
 // A caption as shown: "&&" is one ampersand, a single "&" marks a mnemonic.
 QString withoutMnemonics(const QString& caption) {
@@ -34,12 +37,63 @@ void PanelWidget::setCaption(const QString& caption) {
     if (caption == caption_) {
         return;
     }
+    const QString before = caption_;
     caption_ = caption;
-    update();
+    updateCaptionArea(before);
+}
+
+void PanelWidget::setTextColour(const QColor& colour) {
+    if (colour == textColour_) {
+        return;
+    }
+    textColour_ = colour;
+    updateCaptionArea(caption_);
 }
 
 void PanelWidget::setBevel(form::BevelStyle bevel) {
     setFrameShadow(bevel == form::BevelStyle::Lowered ? QFrame::Sunken : QFrame::Raised);
+}
+
+void PanelWidget::updateCaptionArea(const QString& before) {
+    QRect area = place(caption_).area;
+    if (before != caption_) {
+        area |= place(before).area;
+    }
+    if (!area.isEmpty()) {
+        update(area);
+    }
+}
+
+// A character whose font is taller than the panel would lose its descender or
+// accent to a centred line box: its ink is centred instead, and shrunk to fit.
+PanelWidget::Placement PanelWidget::place(const QString& caption) const {
+    Placement p{font(), {}, true, {}};
+    if (caption.isEmpty()) {
+        return p;
+    }
+    const QRect room = contentsRect();
+    if (QFontMetrics(p.font).height() <= room.height()) {
+        p.area = QFontMetrics(p.font).boundingRect(room, kCaptionFlags, caption);
+    } else {
+        p.centredLine = false;
+        const QString shown = withoutMnemonics(caption);
+        QRectF ink = QFontMetricsF(p.font).tightBoundingRect(shown);
+        const double fit = std::min({1.0, kInkShare * room.height() / std::max(ink.height(), 1.0),
+                                     kInkShare * room.width() / std::max(ink.width(), 1.0)});
+        if (fit < 1.0) {
+            if (p.font.pixelSize() > 0) {
+                p.font.setPixelSize(std::max(1, static_cast<int>(p.font.pixelSize() * fit)));
+            } else {
+                p.font.setPointSizeF(std::max(1.0, p.font.pointSizeF() * fit));
+            }
+            ink = QFontMetricsF(p.font).tightBoundingRect(shown);
+        }
+        const QPointF centre = QRectF(room).center();
+        p.baseline = QPointF(centre.x() - ink.center().x(), centre.y() - ink.center().y());
+        p.area = ink.translated(p.baseline).toAlignedRect();
+    }
+    p.area = p.area.adjusted(-kInkMargin, -kInkMargin, kInkMargin, kInkMargin) & room;
+    return p;
 }
 
 void PanelWidget::paintEvent(QPaintEvent* event) {
@@ -47,37 +101,16 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     if (caption_.isEmpty()) {
         return;
     }
+    const Placement p = place(caption_);
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    const QRect room = contentsRect();
-    if (QFontMetrics(font()).height() <= room.height()) {
-        painter.drawText(room, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic,
-                         caption_);
+    // Disabled, the palette's grey, as for every other control.
+    painter.setPen(isEnabled() ? textColour_ : palette().color(QPalette::WindowText));
+    painter.setFont(p.font);
+    if (p.centredLine) {
+        painter.drawText(contentsRect(), kCaptionFlags, caption_);
         return;
     }
-    drawInkCentred(painter, room);
-}
-
-// A character whose font is taller than the panel would lose its descender or
-// accent to a centred line box: its ink is centred instead, and shrunk to fit.
-void PanelWidget::drawInkCentred(QPainter& painter, const QRectF& room) {
-    const QString shown = withoutMnemonics(caption_);
-    QFont shownFont = font();
-    QRectF ink = QFontMetricsF(shownFont).tightBoundingRect(shown);
-    const double fit = std::min({1.0, kInkShare * room.height() / std::max(ink.height(), 1.0),
-                                 kInkShare * room.width() / std::max(ink.width(), 1.0)});
-    if (fit < 1.0) {
-        if (shownFont.pixelSize() > 0) {
-            shownFont.setPixelSize(std::max(1, static_cast<int>(shownFont.pixelSize() * fit)));
-        } else {
-            shownFont.setPointSizeF(std::max(1.0, shownFont.pointSizeF() * fit));
-        }
-        ink = QFontMetricsF(shownFont).tightBoundingRect(shown);
-    }
-    painter.setFont(shownFont);
-    const QPointF baseline(room.center().x() - ink.center().x(),
-                           room.center().y() - ink.center().y());
-    painter.drawText(baseline, shown);
+    painter.drawText(p.baseline, withoutMnemonics(caption_));
 }
 
 } // namespace platform::qt

@@ -2,6 +2,8 @@
 
 #include "form/control.h"
 
+#include <QColor>
+#include <QFont>
 #include <QFrame>
 #include <QString>
 
@@ -10,7 +12,9 @@ class QPainter;
 namespace platform::qt {
 
 // A panel: its own background, a raised or lowered 3D bevel, and its caption
-// centred in its font and font colour (the palette's Window and WindowText).
+// centred in its font and text colour. A new caption or text colour repaints
+// only where the old and the new caption lie, not the whole panel: the big
+// letter of an exercise changes with every keystroke.
 class PanelWidget : public QFrame {
 public:
     explicit PanelWidget(QWidget* parent);
@@ -18,14 +22,25 @@ public:
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
     void setBevel(form::BevelStyle bevel);
+    void setTextColour(const QColor& colour);
+    const QColor& textColour() const { return textColour_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void drawInkCentred(QPainter& painter, const QRectF& room);
+    // Where and in which font a caption is drawn, and the pixels it may touch.
+    struct Placement {
+        QFont font;
+        QPointF baseline; // drawn from here when `centredLine` is false
+        bool centredLine = true;
+        QRect area;
+    };
+    Placement place(const QString& caption) const;
+    void updateCaptionArea(const QString& before);
 
     QString caption_;
+    QColor textColour_ = Qt::black;
 };
 
 } // namespace platform::qt

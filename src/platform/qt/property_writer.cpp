@@ -1,6 +1,8 @@
 #include "platform/qt/property_writer.h"
 
+#include "platform/qt/chart_widget.h"
 #include "platform/qt/convert.h"
+#include "platform/qt/key_map_widget.h"
 #include "platform/qt/memo_text.h"
 #include "platform/qt/panel_widget.h"
 #include "platform/qt/shape_widget.h"
@@ -66,6 +68,17 @@ std::optional<ColourRoles> colourRoles(Kind kind) {
 void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
     const auto roles = colourRoles(c.kind());
     if (!roles || !takeChange(shown.colours, std::pair(c.color(), c.fontColor()))) {
+        return;
+    }
+    if (c.kind() == Kind::Panel) {
+        // Its caption's colour is the panel's own: a new one repaints only the caption.
+        static_cast<PanelWidget&>(widget).setTextColour(toQColor(c.fontColor()));
+        const QColor background = toQColor(c.color());
+        if (widget.palette().color(QPalette::Window) != background) {
+            QPalette palette = widget.palette();
+            palette.setColor(QPalette::Window, background);
+            widget.setPalette(palette);
+        }
         return;
     }
     QPalette palette = widget.palette();
@@ -333,6 +346,18 @@ void writeShape(ShapeWidget& shape, const Control& c, ShownValues& shown) {
     }
 }
 
+void writeChart(ChartWidget& chart, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.chart, std::pair(c.chart(), c.caption()))) {
+        chart.setChart(c.chart(), toQString(c.caption()));
+    }
+}
+
+void writeKeyMap(KeyMapWidget& keys, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.keyCells, c.keyCells())) {
+        keys.setCells(c.keyCells());
+    }
+}
+
 void writeGroupBox(QGroupBox& box, const Control& c, ShownValues& shown) {
     if (takeChange(shown.caption, c.caption())) {
         box.setTitle(toQString(c.caption()));
@@ -397,6 +422,10 @@ void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
         return writeImage(static_cast<QLabel&>(widget), c, shown);
     case Kind::Shape:
         return writeShape(static_cast<ShapeWidget&>(widget), c, shown);
+    case Kind::Chart:
+        return writeChart(static_cast<ChartWidget&>(widget), c, shown);
+    case Kind::KeyMap:
+        return writeKeyMap(static_cast<KeyMapWidget&>(widget), c, shown);
     default:
         return;
     }

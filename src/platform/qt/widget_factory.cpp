@@ -1,5 +1,7 @@
 #include "platform/qt/widget_factory.h"
 
+#include "platform/qt/chart_widget.h"
+#include "platform/qt/key_map_widget.h"
 #include "platform/qt/make_child.h"
 #include "platform/qt/panel_widget.h"
 #include "platform/qt/shape_widget.h"
@@ -129,6 +131,10 @@ QWidget* createWidget(form::Kind kind, QWidget* parent) {
         return bevel(parent);
     case Kind::StringGrid:
         return stringGrid(parent);
+    case Kind::Chart:
+        return makeChild<ChartWidget>(parent);
+    case Kind::KeyMap:
+        return makeChild<KeyMapWidget>(parent);
     case Kind::MainMenu:
     case Kind::PopupMenu:
     case Kind::MenuItem:
