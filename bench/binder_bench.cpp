@@ -1,6 +1,7 @@
 // The cost of one binder sync, which follows every event the window delivers.
 #include "form/tform1.h"
 #include "platform/qt/binder.h"
+#include "qt_application.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -9,19 +10,6 @@
 #include <vector>
 
 namespace {
-
-// One offscreen application for the whole run, made on first use.
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "clavora_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QApplication instance(argc, argv);
-        return &instance;
-    }();
-    return *app;
-}
 
 // The main window as the program shows it on a 1024-pixel-wide screen.
 struct ShownWindow {
@@ -32,7 +20,7 @@ struct ShownWindow {
         QApplication::processEvents();
     }
 
-    QApplication& app = application(); // before any widget
+    QApplication& app = bench::application(); // before any widget
     form::Tform1 form;
     platform::qt::Binder binder{form};
 };
