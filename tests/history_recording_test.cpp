@@ -6,6 +6,7 @@
 #include "users/benutzerdatei.h"
 #include "users/benutzersatz.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -108,6 +109,9 @@ TEST_F(HistoryRecording, ACompletedLetterExerciseIsOneCompletedRowAndTheWordExer
     const auto shown = shownKeystrokes();
     key(expected());
     ASSERT_TRUE(s().wortuebungaktiv) << "the letter exercise was completed";
+    EXPECT_TRUE(std::all_of(s().anschlagzahlen.begin(), s().anschlagzahlen.end(),
+                            [](std::int32_t n) { return n == 0; }))
+        << "no letter drawn after the end counts for the word exercise";
 
     auto r = rows();
     ASSERT_EQ(r.size(), 1u);

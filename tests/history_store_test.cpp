@@ -303,9 +303,13 @@ TEST_F(HistoryStore, AReadOfAMissingDamagedOlderOrLockedFileLosesNothingAndWaits
         history::Store store(directory_ / "old.sqlite");
         ASSERT_EQ(store.read("ANNA", p).outcome, Outcome::Written);
         ASSERT_EQ(p.keys.size(), 1u);
-        EXPECT_EQ(p.keys[0].strokes, 3) << "never fewer strokes than faults";
-        EXPECT_EQ(store.record(row("ANNA"), {}, {{"e", 9}}).outcome, Outcome::Written)
+        EXPECT_EQ(p.keys[0].strokes, 3) << "an old exercise's faults count as its strokes";
+        EXPECT_EQ(store.record(row("ANNA"), {{"e", "w", 1}}, {{"e", 9}}).outcome, Outcome::Written)
             << "the older file gained the strokes";
+        ASSERT_EQ(store.read("ANNA", p).outcome, Outcome::Written);
+        ASSERT_EQ(p.keys.size(), 1u);
+        EXPECT_EQ(p.keys[0].strokes, 12) << "the old exercise's 3 and the new one's 9";
+        EXPECT_EQ(p.keys[0].faults, 4);
     }
     {
         history::Store store(file(), 50);

@@ -256,7 +256,9 @@ void Buchstabenuebung(Context& c, std::uint8_t zeichen) {
 
     if (!(s.tippfehler && s.korrekturerzwingen)) {
         naechstesZeichenZiehen(c);
-        history::anschlagMerken(s, erwartetesZeichen(s)); // each letter shown is one to type
+        if (s.buchstabenuebungaktiv) { // not the letter drawn once the exercise is done
+            history::anschlagMerken(s, erwartetesZeichen(s)); // each letter shown is one to type
+        }
     }
     statistikFortschreiben(c);
     anzeigerZeigen(c);

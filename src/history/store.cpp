@@ -186,33 +186,31 @@ int readExercises(sqlite3* db, const std::string& user, std::vector<ExerciseRow>
     });
 }
 
-// Strokes and faults per character over the recent exercises. Rows written
-// before strokes were kept have faults only: a key never counts fewer
-// strokes than faults.
+// Strokes and faults per character over the recent exercises. An exercise
+// written before strokes were kept has faults only: its faults count as its
+// strokes, so its keys show no rate above 100 %.
 int readKeys(sqlite3* db, const std::string& user, std::vector<KeyRate>& keys) {
     std::map<std::string, KeyRate> byKey;
     const std::string recent =
         "exercise_id IN (SELECT id FROM exercises WHERE user = ?1 ORDER BY id DESC LIMIT " +
         std::to_string(kRecentExercises) + ")";
-    Statement strokes(
-        db, ("SELECT key, SUM(count) FROM key_strokes WHERE " + recent + " GROUP BY key").c_str());
-    int code = strokes.text(1, user).each([&](const Statement& r) {
-        auto& k = byKey[r.textAt(0)];
-        k.strokes += r.integerAt(1);
+    const std::string strokes =
+        "SELECT key, SUM(count) FROM key_strokes WHERE " + recent +
+        " GROUP BY key UNION ALL SELECT expected, SUM(count) FROM key_faults WHERE " + recent +
+        " AND exercise_id NOT IN (SELECT exercise_id FROM key_strokes) GROUP BY expected";
+    int code = Statement(db, strokes.c_str()).text(1, user).each([&](const Statement& r) {
+        byKey[r.textAt(0)].strokes += r.integerAt(1);
     });
     if (code != SQLITE_OK) {
         return code;
     }
-    Statement faults(
-        db, ("SELECT expected, SUM(count) FROM key_faults WHERE " + recent + " GROUP BY expected")
-                .c_str());
-    code = faults.text(1, user).each([&](const Statement& r) {
-        auto& k = byKey[r.textAt(0)];
-        k.faults += r.integerAt(1);
+    const std::string faults =
+        "SELECT expected, SUM(count) FROM key_faults WHERE " + recent + " GROUP BY expected";
+    code = Statement(db, faults.c_str()).text(1, user).each([&](const Statement& r) {
+        byKey[r.textAt(0)].faults += r.integerAt(1);
     });
     for (auto& [key, rate] : byKey) {
         rate.key = key;
-        rate.strokes = std::max(rate.strokes, rate.faults);
         keys.push_back(rate);
     }
     return code;
