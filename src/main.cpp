@@ -24,7 +24,9 @@ constexpr const char* kUsage = "Usage: clavora [--help] [--version] [--paths]\n"
                                "             shipped files are found\n"
                                "\n"
                                "CLAVORA_HOME names the folder for the learners' files\n"
-                               "(default: the XDG data home, ~/.local/share/clavora).\n";
+                               "(default: the XDG data home, ~/.local/share/clavora).\n"
+                               "CLAVORA_SEED (a number) makes the exercises draw the same\n"
+                               "characters as clavora-driver --seed with that number.\n";
 
 std::optional<std::string> environment(const char* name) {
     const char* value = std::getenv(name);
@@ -76,8 +78,6 @@ int main(int argc, char* argv[]) {
         return answered;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brassleaf"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Brassleaf"));
     QApplication::setApplicationName(QStringLiteral("Clavora"));
     QApplication::setApplicationDisplayName(QStringLiteral("Clavora"));
     QApplication::setApplicationVersion(QStringLiteral(CLAVORA_VERSION));
@@ -90,6 +90,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     platform::qt::QtPlatform platform;
+    if (const auto seed = environment("CLAVORA_SEED")) {
+        platform.random.seed(static_cast<unsigned>(std::strtoul(seed->c_str(), nullptr, 10)));
+    }
     Program program(platform.services, found.programDirectory, found.shippedDirectory);
     program.init();
 

@@ -1,5 +1,6 @@
 #include "platform/qt/key_grace.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/sound_module/qt_sound.h"
 #include "qt_test_support.h"
 #include "temporary_directory.h"
 
@@ -28,6 +29,21 @@ TEST(QtSound, OnlyFilesWithAWaveHeaderArePlayed) {
     QtSound sound;
     EXPECT_FALSE(sound.play(folder.write("text.wav", "not a sound at all"), true));
     EXPECT_FALSE(sound.play(folder / "missing.wav", false));
+}
+
+TEST(LazySound, LoadsTheModuleAtTheFirstSoundAndWithoutOneGoesOnSilently) {
+    const TemporaryDirectory folder;
+    const auto noSound = folder.write("text.wav", "not a sound at all");
+
+    LazySound missing({folder.path().c_str() + QStringLiteral("/libclavora-sound.so")});
+    EXPECT_FALSE(missing.play(noSound, false));
+    EXPECT_FALSE(missing.loaded());
+    missing.beep();
+
+    LazySound found({QStringLiteral("/no/such/module.so"), QStringLiteral(CLAVORA_SOUND_MODULE)});
+    EXPECT_FALSE(found.loaded()) << "nothing is loaded before the first sound";
+    EXPECT_FALSE(found.play(noSound, false)) << "the module checks the file as before";
+    EXPECT_TRUE(found.loaded()) << "found at the second place tried";
 }
 
 TEST(QtClock, WeekdayCountsFromSunday) {

@@ -56,30 +56,37 @@ QtPrinter::QtPrinter(const ModalHook& beforeShow)
     : beforeShow_(beforeShow), pdfChooser_(askForPdf) {}
 
 Orientation QtPrinter::orientation() {
-    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
-                                                                         : Orientation::Portrait;
+    return printer().pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
+                                                                          : Orientation::Portrait;
+}
+
+QPrinter& QtPrinter::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
 }
 
 bool QtPrinter::setup() {
     beforeShow_();
-    QPrintDialog dialog(&printer_, QApplication::activeWindow());
+    QPrintDialog dialog(&printer(), QApplication::activeWindow());
     dialog.setWindowTitle(QStringLiteral("Printer setup"));
     return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<PrintOutcome> QtPrinter::begin(const std::string& title, PrintOutcome& done) {
-    printer_.setDocName(toQString(title));
+    printer().setDocName(toQString(title));
     done = {};
     const bool toPdf =
-        preferPdf_ || printer_.outputFormat() == QPrinter::PdfFormat || noPrinterInstalled();
+        preferPdf_ || printer().outputFormat() == QPrinter::PdfFormat || noPrinterInstalled();
     if (toPdf) {
         beforeShow_();
         const auto file = pdfChooser_(title);
         if (!file) {
             return PrintOutcome{PrintOutcome::Kind::Cancelled, {}, {}};
         }
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(QString::fromStdString(file->string()));
+        printer().setOutputFormat(QPrinter::PdfFormat);
+        printer().setOutputFileName(QString::fromStdString(file->string()));
         done = {PrintOutcome::Kind::SavedAsPdf, *file, {}};
     }
     return std::nullopt;
@@ -92,11 +99,11 @@ PrintOutcome QtPrinter::print(const std::string& title,
         return *stop;
     }
     QPainter painter;
-    if (!painter.begin(&printer_)) {
+    if (!painter.begin(&printer())) {
         return failed(QStringLiteral("The printer could not be opened."));
     }
-    draw(painter, printer_.pageLayout().paintRectPixels(printer_.resolution()));
-    if (!painter.end() || printer_.printerState() == QPrinter::Error) {
+    draw(painter, printer().pageLayout().paintRectPixels(printer().resolution()));
+    if (!painter.end() || printer().printerState() == QPrinter::Error) {
         return failed(QStringLiteral("The printer reported an error."));
     }
     return done;
@@ -109,11 +116,11 @@ PrintOutcome QtPrinter::printText(const std::string& title, const form::FontSpec
         printed.setStyleHint(QFont::Monospace);
         printed.setPointSize(font.size);
         painter.setFont(printed);
-        const QFontMetricsF metrics(printed, &printer_);
+        const QFontMetricsF metrics(printed, &printer());
         double y = 0;
         for (const std::string& line : lines) {
             if (y + metrics.height() > page.height() && y > 0) {
-                printer_.newPage();
+                printer().newPage();
                 y = 0;
             }
             painter.drawText(QPointF(0, y + metrics.ascent()), withTabsExpanded(toQString(line)));
@@ -135,7 +142,7 @@ PrintOutcome QtPrinter::printWindow(const std::string& title) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const double screenDpi = screen != nullptr ? screen->logicalDotsPerInch() : 96.0;
         const double scale =
-            std::min({printer_.resolution() / screenDpi, page.width() / image.width(),
+            std::min({printer().resolution() / screenDpi, page.width() / image.width(),
                       page.height() / image.height()});
         painter.drawImage(QRectF(0, 0, image.width() * scale, image.height() * scale), image);
     });

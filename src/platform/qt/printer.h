@@ -10,6 +10,7 @@ class QPainter;
 class QRectF;
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -46,8 +47,12 @@ private:
     PrintOutcome print(const std::string& title,
                        const std::function<void(QPainter&, const QRectF&)>& draw);
 
+    // Made at the first print or setup: a printer loads the print system
+    // (CUPS and all it needs), which the start of the program must not wait for.
+    QPrinter& printer();
+
     const ModalHook& beforeShow_;
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_;
     std::function<QImage()> windowImage_;
     PdfChooser pdfChooser_;
     bool preferPdf_ = false;

@@ -4,12 +4,12 @@
 #include "platform/qt/clock.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/dialogs.h"
+#include "platform/qt/lazy_sound.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/qt/modal_forms.h"
 #include "platform/qt/modal_hook.h"
 #include "platform/qt/printer.h"
 #include "platform/qt/random_source.h"
-#include "platform/qt/sound.h"
 #include "platform/services.h"
 
 namespace platform::qt {
@@ -26,7 +26,7 @@ struct QtPlatform {
 
     QtClock clock;
     QtRandom random;
-    QtSound sound;
+    LazySound sound{LazySound::defaultPaths()};
     QtMessageBoxes messages{beforeModal};
     QtScreen screen;
     QtDisk disk;

@@ -13,10 +13,17 @@ unsigned clockSeed() {
 
 } // namespace
 
-QtRandom::QtRandom() : engine_(clockSeed()) {}
+QtRandom::QtRandom(std::optional<unsigned> seed)
+    : seed_(seed), engine_(seed.value_or(clockSeed())) {}
+
+void QtRandom::seed(unsigned value) {
+    seed_ = value;
+    reseeds_ = 0;
+    engine_.seed(value);
+}
 
 void QtRandom::randomize() {
-    engine_.seed(clockSeed());
+    engine_.seed(seed_ ? *seed_ + ++reseeds_ : clockSeed());
 }
 
 int QtRandom::next(int bound) {

@@ -1,4 +1,4 @@
-#include "platform/qt/sound.h"
+#include "platform/qt/sound_module/qt_sound.h"
 
 #include "files/read_file.h"
 
