@@ -37,8 +37,9 @@ void PanelWidget::setCaption(const QString& caption) {
     if (caption == caption_) {
         return;
     }
-    const QString before = caption_;
+    const QRect before = placed().area;
     caption_ = caption;
+    placed_.reset();
     updateCaptionArea(before);
 }
 
@@ -47,21 +48,27 @@ void PanelWidget::setTextColour(const QColor& colour) {
         return;
     }
     textColour_ = colour;
-    updateCaptionArea(caption_);
+    updateCaptionArea({});
 }
 
 void PanelWidget::setBevel(form::BevelStyle bevel) {
     setFrameShadow(bevel == form::BevelStyle::Lowered ? QFrame::Sunken : QFrame::Raised);
 }
 
-void PanelWidget::updateCaptionArea(const QString& before) {
-    QRect area = place(caption_).area;
-    if (before != caption_) {
-        area |= place(before).area;
-    }
+void PanelWidget::updateCaptionArea(const QRect& before) {
+    const QRect area = placed().area | before;
     if (!area.isEmpty()) {
         update(area);
     }
+}
+
+const PanelWidget::Placement& PanelWidget::placed() {
+    if (!placed_ || placedFor_ != size() || placedFont_ != font()) {
+        placed_ = place(caption_);
+        placedFor_ = size();
+        placedFont_ = font();
+    }
+    return *placed_;
 }
 
 // A character whose font is taller than the panel would lose its descender or
@@ -101,7 +108,7 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     if (caption_.isEmpty()) {
         return;
     }
-    const Placement p = place(caption_);
+    const Placement& p = placed();
     QPainter painter(this);
     // Disabled, the palette's grey, as for every other control.
     painter.setPen(isEnabled() ? textColour_ : palette().color(QPalette::WindowText));

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QString>
+#include <optional>
 
 class QPainter;
 
@@ -37,9 +38,14 @@ private:
         QRect area;
     };
     Placement place(const QString& caption) const;
-    void updateCaptionArea(const QString& before);
+    // The caption's placement, measured once for its font and size.
+    const Placement& placed();
+    void updateCaptionArea(const QRect& before);
 
     QString caption_;
+    std::optional<Placement> placed_;
+    QSize placedFor_;
+    QFont placedFont_;
     QColor textColour_ = Qt::black;
 };
 
