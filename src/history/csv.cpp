@@ -37,10 +37,20 @@ void appendText(std::string& out, std::string_view text) {
     }
 }
 
-template <typename Number> void appendNumber(std::string& out, Number value) {
+void append(std::string& out, const std::string& text) {
+    appendText(out, text);
+}
+
+template <typename Number> void append(std::string& out, Number value) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     out.append(buffer.data(), result.ptr);
+}
+
+template <typename... Fields> void appendRow(std::string& out, const Fields&... fields) {
+    bool first = true;
+    ((out += first ? "" : ",", first = false, append(out, fields)), ...);
+    out += "\r\n";
 }
 
 } // namespace
@@ -48,28 +58,8 @@ template <typename Number> void appendNumber(std::string& out, Number value) {
 std::string exercisesCsv(const std::vector<ExerciseRow>& rows) {
     std::string out(kHeader);
     for (const auto& r : rows) {
-        appendNumber(out, r.id);
-        out += ',';
-        appendText(out, r.user);
-        out += ',';
-        appendText(out, r.started);
-        out += ',';
-        appendNumber(out, r.lesson);
-        out += ',';
-        appendText(out, r.kind);
-        out += r.completed ? ",1," : ",0,";
-        appendNumber(out, r.keystrokes);
-        out += ',';
-        appendNumber(out, r.faults);
-        out += ',';
-        appendNumber(out, r.seconds);
-        out += ',';
-        appendNumber(out, r.kpm);
-        out += ',';
-        appendNumber(out, r.faultRate);
-        out += ',';
-        appendText(out, r.layout);
-        out += "\r\n";
+        appendRow(out, r.id, r.user, r.started, r.lesson, r.kind, r.completed ? 1 : 0, r.keystrokes,
+                  r.faults, r.seconds, r.kpm, r.faultRate, r.layout);
     }
     return out;
 }

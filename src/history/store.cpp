@@ -358,11 +358,7 @@ std::filesystem::path Store::setAside() {
     return {};
 }
 
-Result Store::commit() {
-    const int code = flush();
-    if (code == SQLITE_OK) {
-        return {};
-    }
+Result Store::afterFailure(int code) {
     if (!damaged(code)) {
         return {Outcome::Unavailable, {}};
     }
@@ -371,8 +367,19 @@ Result Store::commit() {
     if (aside.empty()) {
         return {Outcome::Unavailable, {}};
     }
-    flush();
     return {Outcome::DamagedSetAside, aside};
+}
+
+Result Store::commit() {
+    const int code = flush();
+    if (code == SQLITE_OK) {
+        return {};
+    }
+    const Result result = afterFailure(code);
+    if (result.outcome == Outcome::DamagedSetAside) {
+        flush(); // into the fresh history
+    }
+    return result;
 }
 
 Result Store::record(const ExerciseRow& row, const std::vector<KeyFault>& faults,
@@ -417,16 +424,11 @@ Result Store::read(const std::string& user, Progress& out) {
         return written;
     }
     out = {};
-    if (!damaged(code)) {
-        return {Outcome::Unavailable, {}};
+    const Result result = afterFailure(code);
+    if (result.outcome == Outcome::DamagedSetAside) {
+        (void)open(); // a fresh history, empty as `out`
     }
-    close();
-    auto aside = setAside();
-    if (aside.empty()) {
-        return {Outcome::Unavailable, {}};
-    }
-    (void)open(); // a fresh history, empty as `out`
-    return {Outcome::DamagedSetAside, aside};
+    return result;
 }
 
 std::string characterText(std::uint8_t zeichen) {

@@ -129,6 +129,9 @@ private:
     int readAll(const std::string& user, Progress& out);
     // Writes what waits; a damaged file is set aside for a fresh one.
     Result commit();
+    // What a failed write or read means: a damaged file is closed and set
+    // aside (DamagedSetAside), anything else leaves it (Unavailable).
+    Result afterFailure(int code);
     void close() { db_.reset(); }
     std::filesystem::path setAside();
 
