@@ -64,6 +64,25 @@ TEST_F(ExerciseClock, ThirtyKeystrokesInTwentySecondsAreNinetyPerMinute) {
     EXPECT_EQ(f().Label25.fontColor(), form::colours::black);
 }
 
+// While keys come faster than the ticks, each key shows the speed and the
+// tick between two of them leaves it standing; once typing stops, ticks show
+// it again.
+TEST_F(ExerciseClock, ATickSoonAfterAKeystrokeLeavesTheSpeedItShowed) {
+    runningExercise(*this);
+    typeRight(29);
+    tick(80);
+    platform_.clock.advanceMs(100);
+    typeRight(1);
+    const std::string shownByKey = f().Label25.caption();
+    platform_.clock.advanceMs(100);
+    f().Timer1.onTimer();
+    EXPECT_EQ(f().Label25.caption(), shownByKey);
+    EXPECT_EQ(s().anpm, 93) << "the speed itself is measured as ever: 31 keystrokes in 20 s";
+
+    tick();
+    EXPECT_EQ(f().Label25.caption(), "Keystrokes per minute: 93  ");
+}
+
 TEST_F(ExerciseClock, PauseIsLeftOutOfTheSpeed) {
     runningExercise(*this);
     typeRight(29);

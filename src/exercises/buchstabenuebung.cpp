@@ -178,6 +178,7 @@ void tempoZeigen(Context& c) {
     s.anpm = messung::anschlaegeProMinute(s.anschlaegeBuchstaben, s.uebungssekunden);
     f.Label25.setCaption(messung::tempoText(s.anpm));
     f.Label25.setFontColor(s.anpm < s.wunschanschlaege ? form::colours::red : form::colours::black);
+    s.tempoGezeigtUm = c.svc.clock.monotonicSeconds();
     f.Label26.setCaption(messung::fehlerText(s.fehlerBuchstaben));
 }
 

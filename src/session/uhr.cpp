@@ -19,6 +19,12 @@ void tempoMessen(Context& c, std::int32_t anschlaege, bool eigenerText) {
     messung::tickzeitNehmen(c);
     c.s.uebungssekunden = messung::nettosekunden(c.s);
     c.s.anpm = messung::anschlaegeProMinute(anschlaege, c.s.uebungssekunden);
+    // A keystroke showed the speed less than a tick ago: the figure moves with
+    // the typing then, and a second redraw between two keys would only flicker.
+    const double seitTastendruck = c.svc.clock.monotonicSeconds() - c.s.tempoGezeigtUm;
+    if (seitTastendruck < c.f.Timer1.interval() / 1000.0) {
+        return;
+    }
     const bool zuLangsam = c.s.wunschanschlaege > c.s.anpm && (!eigenerText || c.s.anpm != 0);
     c.f.Label25.setFontColor(zuLangsam ? form::colours::red : form::colours::black);
     c.f.Label25.setCaption(messung::tempoText(c.s.anpm));

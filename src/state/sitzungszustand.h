@@ -92,6 +92,9 @@ struct Sitzungszustand {
     std::int32_t fehlerText = 0;
     double fehlerquote = 0.0;
     std::uint16_t anpm = 0;
+    // When a keystroke last showed the speed, in the clock's monotonic
+    // seconds: a tick within one interval of it leaves that figure standing.
+    double tempoGezeigtUm = -1.0;
     std::int16_t startstunde = 0, startminute = 0, startsekunde = 0;
     std::int16_t tickstunde = 0, tickminute = 0, ticksekunde = 0;
     std::int16_t weiterstunde = 0, weiterminute = 0, weitersekunde = 0;

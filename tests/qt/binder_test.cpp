@@ -287,6 +287,27 @@ TEST_F(BoundWindow, ABarShowsItsPositionKeptWithinItsRange) {
     EXPECT_EQ(form.ProgressBar2.position(), -4); // the model keeps what the handler wrote
 }
 
+// A bar painted at once would send the window to the screen in the middle
+// of a keystroke's changes, and the rest after it.
+TEST_F(BoundWindow, ANewBarValueIsPaintedWithTheOtherChanges) {
+    form.GroupBox14.show();
+    binder.sync();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto& bar = widgetOf<QProgressBar>(binder, form.ProgressBar2);
+    bar.parentWidget()->raise(); // above the boxes that share its place
+    ASSERT_FALSE(bar.visibleRegion().isEmpty());
+    PaintedArea painted(bar);
+    painted.take();
+
+    form.ProgressBar2.setMax(100);
+    form.ProgressBar2.setPosition(60);
+    binder.sync();
+    EXPECT_TRUE(painted.takeWithoutWaiting().isEmpty()) << "not painted during the sync";
+    EXPECT_EQ(painted.take(), QRegion(bar.rect())) << "painted once events run";
+    EXPECT_EQ(bar.value(), 60);
+}
+
 TEST_F(BoundWindow, ModelChangesDoNotComeBackAsUserInput) {
     int changes = 0;
     form.TrackBar1.onChange = [&] { ++changes; };

@@ -1,4 +1,5 @@
 #include "platform/qt/panel_widget.h"
+#include "qt_test_support.h"
 
 #include <QApplication>
 #include <QImage>
@@ -8,6 +9,8 @@
 #include <utility>
 
 namespace {
+
+using qt_test::PaintedArea;
 
 // Rows of the panel's inside that hold any of the caption's black ink.
 std::pair<int, int> inkRows(platform::qt::PanelWidget& panel) {
@@ -59,27 +62,6 @@ TEST(PanelWidget, AKeyCaptionThatFitsIsCentredAsBefore) {
     ASSERT_GE(top, 0);
     EXPECT_NEAR((top + bottom) / 2.0, panel.height() / 2.0, 4);
 }
-
-// What a panel asks to repaint: the union of its paint events' regions.
-class PaintedArea : public QObject {
-public:
-    explicit PaintedArea(QWidget& widget) { widget.installEventFilter(this); }
-    QRegion take() {
-        QApplication::processEvents();
-        return std::exchange(region_, QRegion());
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            region_ += static_cast<QPaintEvent*>(event)->region();
-        }
-        return false;
-    }
-
-private:
-    QRegion region_;
-};
 
 int pixels(const QRegion& region) {
     int sum = 0;

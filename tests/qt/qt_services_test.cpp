@@ -5,11 +5,16 @@
 #include "temporary_directory.h"
 
 #include <QAbstractButton>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTest>
+#include <QTime>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
@@ -54,6 +59,29 @@ TEST(QtClock, WeekdayCountsFromSunday) {
     EXPECT_EQ(today.weekday, static_cast<int>(expected.c_encoding()) + 1);
     const double before = clock.monotonicSeconds();
     EXPECT_GE(clock.monotonicSeconds(), before);
+}
+
+TEST(QtClock, TellsTheLocalTimeOfDayAsQtDoes) {
+    // A zone half an hour off UTC shows a mix-up of local and UTC time.
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kolkata");
+    tzset();
+    QtClock clock;
+    const platform::TimeOfDay ours = clock.timeOfDay();
+    const QTime qt = QTime::currentTime();
+    const int oursSeconds = ours.hour * 3600 + ours.minute * 60 + ours.second;
+    const int apart = std::abs(oursSeconds - qt.msecsSinceStartOfDay() / 1000);
+    EXPECT_LE(std::min(apart, 86400 - apart), 1);
+    EXPECT_GE(ours.millisecond, 0);
+    EXPECT_LT(ours.millisecond, 1000);
+    EXPECT_EQ(clock.today().day, QDate::currentDate().day());
+    if (hadZone) {
+        qputenv("TZ", zone);
+    } else {
+        qunsetenv("TZ");
+    }
+    tzset();
 }
 
 TEST(QtRandom, DrawsEveryValueBelowTheBoundAndNoOther) {

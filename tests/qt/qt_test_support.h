@@ -2,11 +2,40 @@
 
 #include "platform/qt/binder.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 #include <QWidget>
 #include <stdexcept>
+#include <utility>
 
 namespace qt_test {
+
+// What a widget is asked to repaint: the union of its paint events' regions.
+// Counts the paints too, and takes only what was painted before take().
+class PaintedArea : public QObject {
+public:
+    explicit PaintedArea(QWidget& widget) { widget.installEventFilter(this); }
+    QRegion take() {
+        QApplication::processEvents();
+        return takeWithoutWaiting();
+    }
+    // What has been painted so far, with no pending event processed first.
+    QRegion takeWithoutWaiting() { return std::exchange(region_, QRegion()); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            region_ += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+
+private:
+    QRegion region_;
+};
 
 // A key whose text QTest cannot derive from its key code: a character
 // outside Latin-1 (€, ł) or a text that differs from the key's own.

@@ -135,6 +135,7 @@ void writeState(JsonWriter& json, const Sitzungszustand& s) {
     put(json, "fehlerText", s.fehlerText);
     put(json, "fehlerquote", s.fehlerquote);
     put(json, "anpm", s.anpm);
+    put(json, "tempoGezeigtUm", s.tempoGezeigtUm);
     put(json, "startstunde", s.startstunde);
     put(json, "startminute", s.startminute);
     put(json, "startsekunde", s.startsekunde);

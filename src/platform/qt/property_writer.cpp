@@ -28,6 +28,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
+#include <type_traits>
 
 namespace platform::qt {
 namespace {
@@ -319,7 +320,16 @@ template <class Range> void writeRange(Range& range, const Control& c) {
         range.setRange(c.min(), c.max());
     }
     const int shown = std::clamp(c.position(), c.min(), std::max(c.min(), c.max()));
-    if (range.value() != shown) {
+    if (range.value() == shown) {
+        return;
+    }
+    if constexpr (std::is_same_v<Range, QProgressBar>) {
+        // A progress bar repaints at once on a new value, flushing the window
+        // in the middle of a keystroke's changes: it is drawn with the others.
+        range.setUpdatesEnabled(false);
+        range.setValue(shown);
+        range.setUpdatesEnabled(true);
+    } else {
         range.setValue(shown);
     }
 }
