@@ -5,6 +5,7 @@
 #include "platform/qt/key_map_widget.h"
 #include "platform/qt/memo_text.h"
 #include "platform/qt/panel_widget.h"
+#include "platform/qt/picture_widget.h"
 #include "platform/qt/shape_widget.h"
 #include "platform/qt/string_grid.h"
 
@@ -16,12 +17,9 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -374,31 +372,11 @@ void writeGroupBox(QGroupBox& box, const Control& c, ShownValues& shown) {
     }
 }
 
-// An Image shows the picture file its text names: SVG drawn crisply at twice
-// the control's size, anything else as Qt reads it. A missing file shows nothing.
-QPixmap picture(const std::string& path, QSize size) {
-    const QString file = QString::fromStdString(path);
-    if (!file.endsWith(".svg", Qt::CaseInsensitive)) {
-        return QPixmap(file);
+void writeImage(PictureWidget& picture, const Control& c, ShownValues& shown) {
+    if (takeChange(shown.picture, c.text())) {
+        picture.setPicture(QString::fromStdString(c.text()),
+                           QSize(c.geometry().width, c.geometry().height));
     }
-    QSvgRenderer renderer(file);
-    if (!renderer.isValid()) {
-        return {};
-    }
-    QPixmap pixmap(renderer.defaultSize().scaled(size.expandedTo({1, 1}) * 2, Qt::KeepAspectRatio));
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
-
-void writeImage(QLabel& label, const Control& c, ShownValues& shown) {
-    if (!takeChange(shown.picture, c.text())) {
-        return;
-    }
-    label.setScaledContents(true);
-    const QSize size(c.geometry().width, c.geometry().height);
-    label.setPixmap(c.text().empty() ? QPixmap() : picture(c.text(), size));
 }
 
 void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
@@ -429,7 +407,7 @@ void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
     case Kind::StringGrid:
         return writeGrid(static_cast<QTableWidget&>(widget), c);
     case Kind::Image:
-        return writeImage(static_cast<QLabel&>(widget), c, shown);
+        return writeImage(static_cast<PictureWidget&>(widget), c, shown);
     case Kind::Shape:
         return writeShape(static_cast<ShapeWidget&>(widget), c, shown);
     case Kind::Chart:

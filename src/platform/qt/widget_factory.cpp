@@ -4,6 +4,7 @@
 #include "platform/qt/key_map_widget.h"
 #include "platform/qt/make_child.h"
 #include "platform/qt/panel_widget.h"
+#include "platform/qt/picture_widget.h"
 #include "platform/qt/shape_widget.h"
 
 #include <QCheckBox>
@@ -67,12 +68,6 @@ QWidget* trackBar(QWidget* parent) {
     return slider;
 }
 
-QWidget* image(QWidget* parent) {
-    auto* picture = makeChild<QLabel>(parent);
-    picture->setAlignment(Qt::AlignCenter);
-    return picture;
-}
-
 QWidget* bevel(QWidget* parent) {
     auto* frame = makeChild<QFrame>(parent);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
@@ -126,7 +121,7 @@ QWidget* createWidget(form::Kind kind, QWidget* parent) {
     case Kind::Shape:
         return makeChild<ShapeWidget>(parent);
     case Kind::Image:
-        return image(parent);
+        return makeChild<PictureWidget>(parent);
     case Kind::Bevel:
         return bevel(parent);
     case Kind::StringGrid:

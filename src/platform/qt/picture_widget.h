@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+namespace platform::qt {
+
+// A picture from a file, scaled to the widget: SVG drawn crisply at twice
+// the given size, anything else as Qt reads it; a missing file shows nothing.
+// The file is read when the widget is first shown, as most pictures sit on
+// screens that start hidden.
+class PictureWidget : public QLabel {
+public:
+    explicit PictureWidget(QWidget* parent);
+    void setPicture(const QString& file, QSize size);
+    bool loaded() const { return pending_.isNull(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void load();
+
+    QString pending_;
+    QSize size_;
+};
+
+} // namespace platform::qt

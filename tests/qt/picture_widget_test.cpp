@@ -1,0 +1,58 @@
+#include "platform/qt/picture_widget.h"
+#include "temporary_directory.h"
+
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::qt::PictureWidget;
+
+constexpr const char* kRedSquare =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+    R"(<rect width="10" height="10" fill="#ff0000"/></svg>)";
+
+QString fileOf(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+// A hidden screen's picture costs nothing at start; it is drawn, whole and
+// crisp, when its screen is shown, and a picture changed while shown is
+// drawn at once.
+TEST(PictureWidget, IsDrawnWhenFirstShownAtTwiceItsSize) {
+    const TemporaryDirectory folder;
+    QWidget screen;
+    screen.resize(200, 200);
+    PictureWidget picture(&screen);
+    picture.setGeometry(10, 10, 40, 40);
+    picture.setPicture(fileOf(folder.write("red.svg", kRedSquare)), QSize(40, 40));
+    EXPECT_FALSE(picture.loaded());
+
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    ASSERT_TRUE(picture.loaded());
+    EXPECT_EQ(picture.pixmap().size(), QSize(80, 80));
+    const QImage shown = picture.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(20, 20), QColor(Qt::red));
+
+    picture.setPicture(fileOf(folder / "missing.svg"), QSize(40, 40));
+    EXPECT_TRUE(picture.loaded());
+    EXPECT_TRUE(picture.pixmap().isNull()) << "a missing file shows nothing";
+}
+
+TEST(PictureWidget, OtherPicturesAreReadAsQtReadsThem) {
+    const TemporaryDirectory folder;
+    QImage blue(6, 4, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    const QString file = fileOf(folder / "blue.png");
+    ASSERT_TRUE(blue.save(file));
+    PictureWidget picture(nullptr);
+    picture.setPicture(file, QSize(60, 40));
+    picture.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picture));
+    EXPECT_EQ(picture.pixmap().size(), QSize(6, 4));
+}
+
+} // namespace
