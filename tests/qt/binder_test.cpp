@@ -308,6 +308,42 @@ TEST_F(BoundWindow, ANewBarValueIsPaintedWithTheOtherChanges) {
     EXPECT_EQ(bar.value(), 60);
 }
 
+// A key's marker comes and goes on every keystroke; hidden, it is not drawn
+// and the mouse finds the key below it, as with a hidden widget.
+TEST_F(BoundWindow, AHiddenMarkerIsNotDrawnAndTheMouseFindsItsKey) {
+    form::Taste* taste = nullptr;
+    for (form::Taste& t : form.tastatur.tasten()) {
+        if (t.marker != nullptr && taste == nullptr) {
+            taste = &t;
+        }
+    }
+    ASSERT_NE(taste, nullptr);
+    form.GroupBox5.show();
+    taste->marker->show();
+    taste->marker->setColor(0x0000FF);
+    binder.sync();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QWidget& key = *binder.widgetOf(taste->panel);
+    QWidget& marker = *binder.widgetOf(*taste->marker);
+    binder.widgetOf(form.GroupBox5)->raise(); // above the boxes that share its place
+    const QPoint inside = (marker.geometry() & key.rect()).center();
+    ASSERT_TRUE(key.rect().contains(inside));
+    const QRgb lit = key.grab().toImage().pixel(inside);
+
+    taste->marker->hide();
+    binder.sync();
+    QApplication::processEvents();
+    const QRgb dark = key.grab().toImage().pixel(inside);
+    EXPECT_NE(lit, dark);
+    EXPECT_EQ(QColor(dark), key.palette().color(QPalette::Window)) << "the key's own colour";
+
+    EXPECT_EQ(window.childAt(key.mapTo(&window, inside)), &key) << "the mouse finds the key";
+    taste->marker->show();
+    binder.sync();
+    EXPECT_EQ(window.childAt(key.mapTo(&window, inside)), &marker);
+}
+
 TEST_F(BoundWindow, ModelChangesDoNotComeBackAsUserInput) {
     int changes = 0;
     form.TrackBar1.onChange = [&] { ++changes; };

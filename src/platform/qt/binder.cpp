@@ -24,6 +24,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace platform::qt {
 namespace {
@@ -279,6 +281,12 @@ void Binder::sync() {
         }
     }
     followModelFocus();
+    if (std::exchange(paintWaiting_, false)) {
+        // The event loop owns a posted event.
+        QCoreApplication::postEvent(window_.get(),
+                                    std::make_unique<QEvent>(QEvent::UpdateRequest).release(),
+                                    Qt::LowEventPriority);
+    }
 }
 
 void Binder::writeWindow() {
@@ -374,6 +382,13 @@ void Binder::menuItemChosen(Binding& binding) {
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A progress bar paints at once when its value changes visibly, which would
+    // send the window to the screen in the middle of a keystroke's changes:
+    // that paint waits for the others, and all go to the screen together.
+    if (type == QEvent::UpdateRequest && writing_ && watched == window_.get()) {
+        paintWaiting_ = true;
+        return true;
+    }
     const bool watchedType = type == QEvent::KeyPress || type == QEvent::KeyRelease ||
                              type == QEvent::ContextMenu || isMouseButtonEvent(type);
     if (!watchedType || !watched->isWidgetType()) {

@@ -95,6 +95,7 @@ private:
     form::Control* pressed_ = nullptr;
     form::Control* focusShown_ = nullptr;
     bool writing_ = false;
+    bool paintWaiting_ = false; // a paint asked for while writing
     bool active_ = false;
 };
 

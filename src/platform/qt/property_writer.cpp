@@ -26,7 +26,6 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
-#include <type_traits>
 
 namespace platform::qt {
 namespace {
@@ -128,10 +127,18 @@ void writeGeometry(QWidget& widget, const Control& c) {
     }
 }
 
-void writeCommon(QWidget& widget, const Control& c, ShownValues& shown) {
+void writeVisibility(QWidget& widget, const Control& c) {
+    if (c.kind() == Kind::Shape) {
+        static_cast<ShapeWidget&>(widget).setShown(c.visible());
+        return;
+    }
     if (widget.isHidden() == c.visible()) {
         widget.setVisible(c.visible());
     }
+}
+
+void writeCommon(QWidget& widget, const Control& c, ShownValues& shown) {
+    writeVisibility(widget, c);
     if (widget.testAttribute(Qt::WA_ForceDisabled) == c.enabled()) {
         widget.setEnabled(c.enabled());
     }
@@ -318,16 +325,7 @@ template <class Range> void writeRange(Range& range, const Control& c) {
         range.setRange(c.min(), c.max());
     }
     const int shown = std::clamp(c.position(), c.min(), std::max(c.min(), c.max()));
-    if (range.value() == shown) {
-        return;
-    }
-    if constexpr (std::is_same_v<Range, QProgressBar>) {
-        // A progress bar repaints at once on a new value, flushing the window
-        // in the middle of a keystroke's changes: it is drawn with the others.
-        range.setUpdatesEnabled(false);
-        range.setValue(shown);
-        range.setUpdatesEnabled(true);
-    } else {
+    if (range.value() != shown) {
         range.setValue(shown);
     }
 }

@@ -13,7 +13,20 @@ void ShapeWidget::setLook(const form::ShapeStyle& style, form::Colour fill) {
     update();
 }
 
+void ShapeWidget::setShown(bool shown) {
+    if (shown == shown_) {
+        return;
+    }
+    shown_ = shown;
+    // Hidden, it lets clicks through to what lies below, as a hidden widget does.
+    setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
+    update();
+}
+
 void ShapeWidget::paintEvent(QPaintEvent*) {
+    if (!shown_) {
+        return;
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // The outline is drawn inside the widget, so a thick pen is not clipped.

@@ -12,6 +12,11 @@ class ShapeWidget : public QWidget {
 public:
     explicit ShapeWidget(QWidget* parent) : QWidget(parent) {}
     void setLook(const form::ShapeStyle& style, form::Colour fill);
+    // Shown or not as the model says, while the widget itself stays on: the
+    // key marker moves on every keystroke, and showing a widget costs Qt a
+    // query of the pointer and a second repaint of the place.
+    void setShown(bool shown);
+    bool shown() const { return shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -19,6 +24,7 @@ protected:
 private:
     form::ShapeStyle style_;
     form::Colour fill_ = 0xFFFFFF;
+    bool shown_ = true;
 };
 
 } // namespace platform::qt
