@@ -1,5 +1,6 @@
 #include "platform/qt/property_writer.h"
 
+#include "platform/qt/caption_fit.h"
 #include "platform/qt/chart_widget.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/key_map_widget.h"
@@ -26,6 +27,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 
 namespace platform::qt {
 namespace {
@@ -94,7 +96,11 @@ void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
 // A label of fixed width keeps its whole caption inside by a smaller font.
 void fitCaption(QLabel& label, const Control& c, int width) {
     QFont font = toQFont(c.font());
-    const int needed = QFontMetrics(font).size(0, label.text()).width();
+    const QFontMetrics metrics(font);
+    const int needed =
+        fitsSurely(metrics, label.text(), QSize(width, std::numeric_limits<int>::max()))
+            ? 0
+            : metrics.size(0, label.text()).width();
     if (needed > width && needed > 0 && font.pointSizeF() > 0) {
         font.setPointSizeF(std::max(1.0, font.pointSizeF() * width / needed));
         // Hinted fonts do not shrink in proportion: step down until it fits.
@@ -117,8 +123,10 @@ void writeGeometry(QWidget& widget, const Control& c) {
         // A label grows to show all of its caption, as an auto-sized label does;
         // the screen's fonts are often wider than the design's.
         const auto& label = static_cast<const QLabel&>(widget);
-        const QSize text = label.fontMetrics().size(0, label.text());
-        geometry.setSize(geometry.size().expandedTo(text));
+        const QFontMetrics metrics = label.fontMetrics();
+        if (!fitsSurely(metrics, label.text(), geometry.size())) {
+            geometry.setSize(geometry.size().expandedTo(metrics.size(0, label.text())));
+        }
     } else if (c.kind() == Kind::Label) {
         fitCaption(static_cast<QLabel&>(widget), c, geometry.width());
     }
