@@ -1,6 +1,7 @@
 #include "platform/qt/widget_factory.h"
 
 #include "platform/qt/chart_widget.h"
+#include "platform/qt/group_box_widget.h"
 #include "platform/qt/key_map_widget.h"
 #include "platform/qt/make_child.h"
 #include "platform/qt/panel_widget.h"
@@ -9,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,7 +93,7 @@ QWidget* createWidget(form::Kind kind, QWidget* parent) {
     using form::Kind;
     switch (kind) {
     case Kind::GroupBox:
-        return makeChild<QGroupBox>(parent);
+        return makeChild<GroupBoxWidget>(parent);
     case Kind::Panel:
         return makeChild<PanelWidget>(parent);
     case Kind::Label:
