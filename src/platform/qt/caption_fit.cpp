@@ -20,7 +20,7 @@ bool fitsSurely(const QFontMetrics& metrics, const QString& text, QSize room) {
         // A character from another font could make the line wider or taller.
         const bool plain =
             ch.isPrint() && !ch.isSurrogate() && !ch.isMark() && metrics.inFontUcs4(ch.unicode());
-        if (!plain || width > room.width()) {
+        if (!plain) {
             return false;
         }
         width += metrics.horizontalAdvance(ch);

@@ -16,7 +16,6 @@ public:
     // key marker moves on every keystroke, and showing a widget costs Qt a
     // query of the pointer and a second repaint of the place.
     void setShown(bool shown);
-    bool shown() const { return shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
