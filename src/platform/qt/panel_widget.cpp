@@ -1,6 +1,7 @@
 #include "platform/qt/panel_widget.h"
 
 #include <QFontMetricsF>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -104,7 +105,10 @@ PanelWidget::Placement PanelWidget::place(const QString& caption) const {
 }
 
 void PanelWidget::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+    // A new caption repaints only inside the bevel, which is then left alone.
+    if (!contentsRect().contains(event->rect())) {
+        QFrame::paintEvent(event);
+    }
     if (caption_.isEmpty()) {
         return;
     }
