@@ -117,6 +117,35 @@ TEST_F(BoundWindow, VisibilityFollowsTheModelAndItsParents) {
     EXPECT_FALSE(binder.widgetOf(form.Label24)->isEnabled());
 }
 
+// A control written while its box is hidden still shows all it was given,
+// and stacks where it was brought, once the box shows.
+TEST_F(BoundWindow, ControlsChangedWhileTheirBoxIsHiddenShowEverythingWithTheBox) {
+    window.show();
+    form.Panel4.hide();
+    binder.sync();
+
+    form.Label24.setCaption("Keystrokes: 9");
+    form.Label24.setFont({"Times New Roman", 14, 1});
+    form.Label24.setFontColor(form::rgb(200, 0, 0));
+    form.Label24.setGeometry({20, 2, 150, 16});
+    form.Label24.setEnabled(false);
+    form.Label25.setGeometry({20, 2, 150, 16});
+    form.Label24.bringToFront();
+    binder.sync();
+    form.Panel4.show();
+    binder.sync();
+
+    const QLabel& shown = label(form.Label24);
+    EXPECT_TRUE(shown.isVisible());
+    EXPECT_EQ(shown.text(), "Keystrokes: 9");
+    EXPECT_EQ(shown.font().pointSize(), 14);
+    EXPECT_TRUE(shown.font().bold());
+    EXPECT_EQ(shown.palette().color(QPalette::Active, QPalette::WindowText), QColor(200, 0, 0));
+    EXPECT_EQ(shown.pos(), QPoint(20, 2));
+    EXPECT_FALSE(shown.isEnabled());
+    EXPECT_EQ(shown.parentWidget()->childAt(25, 5), &shown);
+}
+
 TEST_F(BoundWindow, ColoursTurnFromBgrIntoRgb) {
     auto& panel = static_cast<platform::qt::PanelWidget&>(*binder.widgetOf(form.Panel67));
     EXPECT_EQ(panel.palette().color(QPalette::Window), QColor(0, 0, 128));

@@ -46,6 +46,7 @@ TEST_F(ProgramWindow, WindowShowsTheModelsTitleSizeAndLabels) {
     EXPECT_EQ(binder->window().centralWidget()->size(), QSize(form.width(), form.height()));
 
     form.Label24.setCaption("Keystrokes: 12");
+    form.Panel4.show();
     binder->sync();
     EXPECT_EQ(labelText(form.Label24), "Keystrokes: 12");
 }

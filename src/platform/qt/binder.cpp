@@ -261,7 +261,7 @@ void Binder::writeEverything() {
     const QScopedValueRollback<bool> writing(writing_, true);
     writeWindow();
     for (Binding& binding : bindings_) {
-        writeControl(binding);
+        writeOrDefer(binding);
     }
     form_.takeDirty();
     followModelFocus();
@@ -275,10 +275,16 @@ void Binder::sync() {
     if (form_.formDirty()) {
         writeWindow();
     }
+    bool shown = false;
     for (const Control* control : form_.takeDirty()) {
         if (Binding* binding = bindingOf(control)) {
-            writeControl(*binding);
+            const bool wasHidden = binding->widget != nullptr && binding->widget->isHidden();
+            writeOrDefer(*binding);
+            shown = shown || (wasHidden && !binding->widget->isHidden());
         }
+    }
+    if (shown) {
+        writeNowShowing();
     }
     followModelFocus();
     if (std::exchange(paintWaiting_, false)) {
@@ -287,6 +293,36 @@ void Binder::sync() {
                                     std::make_unique<QEvent>(QEvent::UpdateRequest).release(),
                                     Qt::LowEventPriority);
     }
+}
+
+// Most of the window's controls belong to screens not shown at start: a
+// widget that does not show is written in full only once it does.
+void Binder::writeOrDefer(Binding& binding) {
+    if (binding.widget == nullptr || binding.control->showing()) {
+        if (std::exchange(binding.deferred, false)) {
+            std::erase(deferred_, &binding);
+        }
+        writeControl(binding);
+        return;
+    }
+    writeShowingAndStacking(binding);
+    if (!std::exchange(binding.deferred, true)) {
+        deferred_.push_back(&binding);
+    }
+}
+
+// A control shows when its box does, though only the box changed.
+void Binder::writeNowShowing() {
+    std::vector<Binding*> stillHidden;
+    for (Binding* binding : deferred_) {
+        if (binding->control->showing()) {
+            binding->deferred = false;
+            writeControl(*binding);
+        } else {
+            stillHidden.push_back(binding);
+        }
+    }
+    deferred_ = std::move(stillHidden);
 }
 
 void Binder::writeWindow() {

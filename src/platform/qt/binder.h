@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class QKeyEvent;
 class QLineEdit;
@@ -63,6 +64,8 @@ private:
     void connectDocument(Binding& binding);
     void connectRange(Binding& binding);
     void writeEverything();
+    void writeOrDefer(Binding& binding);
+    void writeNowShowing();
     void writeWindow();
     void followModelFocus();
 
@@ -90,6 +93,9 @@ private:
     std::deque<Binding> bindings_; // a deque keeps addresses the signals capture
     std::unordered_map<const form::Control*, Binding*> byControl_;
     std::unordered_map<const QWidget*, form::Control*> byWidget_;
+    // Widgets of controls that did not show when last written, in the form's
+    // order: each is written in full once it shows.
+    std::vector<Binding*> deferred_;
     FirstArrival keyArrival_;
     FirstArrival mouseArrival_;
     form::Control* pressed_ = nullptr;

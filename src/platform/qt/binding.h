@@ -58,6 +58,7 @@ struct Binding {
     QMenu* menu = nullptr;
     QTimer* timer = nullptr;
     ShownValues shown;
+    bool deferred = false; // only showing and stacking written so far
 };
 
 } // namespace platform::qt

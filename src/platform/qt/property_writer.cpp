@@ -145,6 +145,13 @@ void writeVisibility(QWidget& widget, const Control& c) {
     }
 }
 
+void writeStacking(QWidget& widget, const Control& c, ShownValues& shown) {
+    if (shown.zOrder != c.zOrder()) {
+        shown.zOrder = c.zOrder();
+        widget.raise();
+    }
+}
+
 void writeCommon(QWidget& widget, const Control& c, ShownValues& shown) {
     writeVisibility(widget, c);
     if (widget.testAttribute(Qt::WA_ForceDisabled) == c.enabled()) {
@@ -158,10 +165,7 @@ void writeCommon(QWidget& widget, const Control& c, ShownValues& shown) {
     if (takeChange(shown.font, c.font())) {
         widget.setFont(toQFont(c.font()));
     }
-    if (shown.zOrder != c.zOrder()) {
-        shown.zOrder = c.zOrder();
-        widget.raise();
-    }
+    writeStacking(widget, c, shown);
 }
 
 void writeChecked(QAbstractButton& button, const Control& c) {
@@ -480,6 +484,11 @@ void writeControl(Binding& binding) {
         writeOwnProperties(*binding.widget, c, binding.shown);
         writeGeometry(*binding.widget, c);
     }
+}
+
+void writeShowingAndStacking(Binding& binding) {
+    writeVisibility(*binding.widget, *binding.control);
+    writeStacking(*binding.widget, *binding.control, binding.shown);
 }
 
 } // namespace platform::qt

@@ -9,4 +9,9 @@ namespace platform::qt {
 // repaint or relayout.
 void writeControl(Binding& binding);
 
+// Writes only whether a widget shows and how it stacks among its siblings,
+// for a control written in full later (stacking follows the order of writing,
+// so it cannot wait).
+void writeShowingAndStacking(Binding& binding);
+
 } // namespace platform::qt
