@@ -120,10 +120,12 @@ measure_session clavora 12 "$work/slow.keys" "$setup_clavora" "$program"
 measure_session clavora 90 "$work/fast.keys" "$setup_clavora" "$program"
 measure_session reference 12 "$work/ref_slow.keys" "w:300" "$bin/clavora-reference-window"
 measure_session reference 90 "$work/ref_fast.keys" "w:300" "$bin/clavora-reference-window"
+measure_session still 12 "$work/ref_slow.keys" "w:300" "$bin/clavora-reference-window" --still
+measure_session still 90 "$work/ref_fast.keys" "w:300" "$bin/clavora-reference-window" --still
 
 row() { # label clavora reference goal
   local ratio="-"
-  if awk -v r="$3" 'BEGIN {exit !(r > 0)}'; then
+  if awk -v c="$2" -v r="$3" 'BEGIN {exit !(c > 0 && r > 0)}'; then
     ratio=$(awk -v c="$2" -v r="$3" 'BEGIN {printf "%.2fx", c / r}')
   fi
   printf '| %s | %s | %s | %s | %s |\n' "$1" "$2" "$3" "$ratio" "$4"
@@ -144,4 +146,6 @@ row "key to last update of its burst, median (ms)" "${figure[clavora.12.last_med
 row "pixels redrawn per right key, median" "${figure[clavora.12.pixels_median]}" "${figure[reference.12.pixels_median]}" "what changed"
 row "keys with a second redraw (of $keys_slow)" "${figure[clavora.12.second_redraws]}" "${figure[reference.12.second_redraws]}" "0"
 row "keys with no redraw at all (of $keys_slow)" "${figure[clavora.12.keys_without_redraw]}" "${figure[reference.12.keys_without_redraw]}" "0"
+row "CPU per keystroke of a window that draws nothing, 90 keys/s (µs)" "-" "${figure[still.90.cpu_per_key_us]}" "-"
+row "CPU per keystroke of a window that draws nothing, 12 keys/s (µs)" "-" "${figure[still.12.cpu_per_key_us]}" "-"
 row "idle CPU in a running exercise (%)" "${figure[clavora.12.idle_cpu_percent]}" "${figure[reference.12.idle_cpu_percent]}" "≤ 0.05"
