@@ -42,6 +42,29 @@ TEST(PictureWidget, IsDrawnWhenFirstShownAtTwiceItsSize) {
     EXPECT_TRUE(picture.pixmap().isNull()) << "a missing file shows nothing";
 }
 
+// A drawing made on another thread while the window is built (text and all)
+// is the one drawn on the spot.
+TEST(PictureWidget, ADrawingMadeBeforeTheWidgetShowsIsTheSameAsOneMadeOnTheSpot) {
+    const TemporaryDirectory folder;
+    const QString file = fileOf(folder.write(
+        "logo.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="60" height="30">)"
+                    R"(<rect x="2" y="2" width="56" height="26" rx="4" fill="#1f2a33"/>)"
+                    R"(<text x="30" y="21" text-anchor="middle" font-family="DejaVu Sans")"
+                    R"( font-size="14" font-weight="bold" fill="#52fff6">Clav</text></svg>)"));
+    PictureWidget picture(nullptr);
+    picture.resize(120, 60);
+    picture.setPicture(file, QSize(120, 60));
+    picture.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picture));
+    const QImage beforehand = picture.pixmap().toImage();
+
+    picture.setPicture(file, QSize(120, 60));
+    const QImage onTheSpot = picture.pixmap().toImage();
+
+    EXPECT_EQ(beforehand.size(), QSize(240, 120));
+    EXPECT_EQ(beforehand, onTheSpot);
+}
+
 TEST(PictureWidget, OtherPicturesAreReadAsQtReadsThem) {
     const TemporaryDirectory folder;
     QImage blue(6, 4, QImage::Format_RGB32);

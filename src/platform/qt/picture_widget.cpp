@@ -1,25 +1,31 @@
 #include "platform/qt/picture_widget.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <system_error>
 
 namespace platform::qt {
 namespace {
 
-QPixmap readPicture(const QString& file, QSize size) {
-    if (!file.endsWith(".svg", Qt::CaseInsensitive)) {
-        return QPixmap(file);
-    }
+bool isSvg(const QString& file) {
+    return file.endsWith(".svg", Qt::CaseInsensitive);
+}
+
+// An SVG drawn crisply at twice the size it is shown at. Safe outside the GUI
+// thread: it paints into an image, never a pixmap.
+QImage drawSvg(const QString& file, QSize size) {
     QSvgRenderer renderer(file);
     if (!renderer.isValid()) {
         return {};
     }
-    QPixmap pixmap(renderer.defaultSize().scaled(size.expandedTo({1, 1}) * 2, Qt::KeepAspectRatio));
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(renderer.defaultSize().scaled(size.expandedTo({1, 1}) * 2, Qt::KeepAspectRatio),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     renderer.render(&painter);
-    return pixmap;
+    return image;
 }
 
 } // namespace
@@ -33,8 +39,20 @@ void PictureWidget::setPicture(const QString& file, QSize size) {
     setPixmap(QPixmap());
     pending_ = file.isEmpty() ? QString() : file;
     size_ = size;
+    drawing_ = {};
     if (isVisible()) {
         load();
+        return;
+    }
+    // Given before its window shows (the logo of the first screen), a drawing
+    // is made on another core while the rest of the window is built.
+    if (!isSvg(pending_)) {
+        return;
+    }
+    try {
+        drawing_ = std::async(std::launch::async, drawSvg, pending_, size_);
+    } catch (const std::system_error&) {
+        // No thread to be had: it is drawn when shown.
     }
 }
 
@@ -47,7 +65,13 @@ void PictureWidget::load() {
     if (loaded()) {
         return;
     }
-    setPixmap(readPicture(pending_, size_));
+    if (drawing_.valid()) {
+        setPixmap(QPixmap::fromImage(drawing_.get()));
+    } else if (isSvg(pending_)) {
+        setPixmap(QPixmap::fromImage(drawSvg(pending_, size_)));
+    } else {
+        setPixmap(QPixmap(pending_));
+    }
     pending_ = QString();
 }
 

@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QString>
+#include <future>
 
 namespace platform::qt {
 
 // A picture from a file, scaled to the widget: SVG drawn crisply at twice
 // the given size, anything else as Qt reads it; a missing file shows nothing.
 // The file is read when the widget is first shown, as most pictures sit on
-// screens that start hidden.
+// screens that start hidden; an SVG given while the widget is hidden is
+// drawn meanwhile on another thread.
 class PictureWidget : public QLabel {
 public:
     explicit PictureWidget(QWidget* parent);
@@ -23,6 +26,7 @@ private:
 
     QString pending_;
     QSize size_;
+    std::future<QImage> drawing_;
 };
 
 } // namespace platform::qt
