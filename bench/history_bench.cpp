@@ -1,9 +1,9 @@
 // The cost at an exercise's end of writing its row to the progress history,
 // on a history that already holds a learner's years of practice.
 #include "history/store.h"
+#include "temporary_directory.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -29,17 +29,13 @@ std::vector<history::KeyFault> faults() {
 // A folder of its own with a history of kStoredExercises rows, removed at the end.
 struct FilledHistory {
     FilledHistory() {
-        std::string name =
-            (std::filesystem::temp_directory_path() / "clavora-bench-XXXXXX").string();
-        folder = mkdtemp(name.data());
         history::Store store(file());
         for (int i = 0; i < kStoredExercises; ++i) {
             store.record(row(), faults());
         }
     }
-    ~FilledHistory() { std::filesystem::remove_all(folder); }
     std::filesystem::path file() const { return folder / "history.sqlite"; }
-    std::filesystem::path folder;
+    TemporaryDirectory folder;
 };
 
 FilledHistory& filled() {

@@ -5,11 +5,11 @@
 #include "platform/fakes/fakes.h"
 #include "platform/qt/binder.h"
 #include "qt_application.h"
+#include "temporary_directory.h"
 
 #include <QApplication>
 #include <QMainWindow>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,9 +23,6 @@ constexpr const char* kKinds[] = {"letter", "word", "word", "owntext", "examinat
 // its faults and the strokes of a lesson's keys; removed at the end.
 struct YearsOfPractice {
     YearsOfPractice() {
-        std::string name =
-            (std::filesystem::temp_directory_path() / "clavora-progress-bench-XXXXXX").string();
-        folder = mkdtemp(name.data());
         history::Store store(folder / "history.sqlite");
         const std::string keys = "asdfjkl;ghqwertzuiop";
         for (int i = 0; i < kStoredExercises; ++i) {
@@ -45,8 +42,7 @@ struct YearsOfPractice {
             store.record(row, faults, strokes);
         }
     }
-    ~YearsOfPractice() { std::filesystem::remove_all(folder); }
-    std::filesystem::path folder;
+    TemporaryDirectory folder;
 };
 
 YearsOfPractice& practice() {
@@ -68,7 +64,7 @@ BENCHMARK(HistoryReadTenThousandExercises)->Unit(benchmark::kMillisecond);
 void ProgressScreenOpensOnTenThousandExercises(benchmark::State& state) {
     bench::application();
     platform::fakes::FakePlatform fakes(1, {1024, 768, 96});
-    Program program(fakes.services, practice().folder);
+    Program program(fakes.services, practice().folder.path());
     program.init();
     auto& f = program.window();
     platform::qt::Binder binder(f);

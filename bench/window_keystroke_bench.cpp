@@ -5,12 +5,12 @@
 #include "platform/fakes/fakes.h"
 #include "platform/qt/binder.h"
 #include "qt_application.h"
+#include "temporary_directory.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -18,17 +18,6 @@ namespace {
 
 constexpr int kLesson = 3;
 constexpr int kMsBetweenKeys = 11; // a fast typist, 90 keys a second
-
-// A folder of its own for the learner's files, removed at the end.
-struct LearnerFolder {
-    LearnerFolder() {
-        std::string name =
-            (std::filesystem::temp_directory_path() / "clavora-keystroke-bench-XXXXXX").string();
-        path = mkdtemp(name.data());
-    }
-    ~LearnerFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
 
 // A learner signed in at the lesson's letter exercise, in a shown window.
 struct LetterExerciseOnScreen {
@@ -70,9 +59,9 @@ struct LetterExerciseOnScreen {
     }
 
     QApplication& app = bench::application(); // before any widget
-    LearnerFolder folder;
+    TemporaryDirectory folder;
     platform::fakes::FakePlatform platform{7, {1280, 1024, 96}};
-    Program program{platform.services, folder.path};
+    Program program{platform.services, folder.path()};
     platform::qt::Binder binder{program.window()};
     quint64 timestamp = 0;
 };
