@@ -3,20 +3,85 @@
 #include <QPaintEvent>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace platform::qt {
+namespace {
+
+// A repaint with a part larger than this (the first one, a resize) draws
+// the frame directly: it seldom comes back to the same place.
+constexpr qint64 kLargestPiece = 64 * 1024;
+// The pixels kept for one box; past them the pieces start over.
+constexpr qint64 kKeptPixels = 160 * 1024;
+
+qint64 pixelsOf(const QRect& area) {
+    return static_cast<qint64>(area.width()) * area.height();
+}
+
+} // namespace
 
 void GroupBoxWidget::paintEvent(QPaintEvent* event) {
-    QStylePainter painter(this);
     QStyleOptionGroupBox option;
     initStyleOption(&option);
+    forgetIfChanged(option);
+    const QRegion& region = event->region();
+    QStylePainter painter(this);
     // The title's text stays in the option: the frame is placed by it.
-    const QRect title =
-        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
-    if (!event->region().intersects(title)) {
-        option.subControls &= ~QStyle::SC_GroupBoxLabel;
+    if (region.intersects(title_)) {
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        return;
     }
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    option.subControls &= ~QStyle::SC_GroupBoxLabel;
+    const bool small = std::all_of(region.begin(), region.end(), [](const QRect& area) {
+        return pixelsOf(area) <= kLargestPiece;
+    });
+    if (!small) {
+        painter.drawComplexControl(QStyle::CC_GroupBox, option);
+        return;
+    }
+    for (const QRect& area : region) {
+        painter.drawPixmap(area.topLeft(), framePiece(option, area));
+    }
+}
+
+void GroupBoxWidget::forgetIfChanged(const QStyleOptionGroupBox& option) {
+    Looks now{option.rect.size(),        option.text,      font(),
+              option.palette.cacheKey(), option.state,     option.features,
+              option.textAlignment,      option.lineWidth, style(),
+              devicePixelRatioF()};
+    if (now == looks_) {
+        return;
+    }
+    looks_ = std::move(now);
+    title_ = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+    pieces_.clear();
+    piecePixels_ = 0;
+}
+
+// The frame as drawn over `area`, the box's own pixels only: put back over
+// what lies beneath, it is the same as the frame drawn there directly.
+const QPixmap& GroupBoxWidget::framePiece(const QStyleOptionGroupBox& box, const QRect& area) {
+    for (const Piece& piece : pieces_) {
+        if (piece.area == area) {
+            return piece.frame;
+        }
+    }
+    if (piecePixels_ + pixelsOf(area) > kKeptPixels) {
+        pieces_.clear();
+        piecePixels_ = 0;
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap drawn(area.size() * ratio);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    {
+        // The style's painter, with its smooth scaling, as for the box itself.
+        QStylePainter painter(&drawn, this);
+        painter.translate(-area.topLeft());
+        painter.drawComplexControl(QStyle::CC_GroupBox, box);
+    }
+    piecePixels_ += pixelsOf(area);
+    return pieces_.emplace_back(Piece{area, std::move(drawn)}).frame;
 }
 
 } // namespace platform::qt
