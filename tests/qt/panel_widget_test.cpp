@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -105,6 +106,31 @@ TEST(PanelWidget, ANewLetterOrItsColourRepaintsOnlyWhereTheLettersLieAndLooksAsA
         }
     }
     EXPECT_TRUE(anyRed);
+}
+
+TEST(PanelWidget, ALetterShownAgainAfterTheSizeOrFontChangedIsPlacedAnew) {
+    QFont font("DejaVu Serif");
+    font.setPixelSize(200);
+    const auto panelOf = [&font](QSize size, const QString& letter) {
+        auto panel = std::make_unique<platform::qt::PanelWidget>(nullptr);
+        panel->resize(size);
+        panel->setFont(font);
+        panel->setCaption(letter);
+        return panel;
+    };
+    // The letters come back as the exercise draws them again.
+    auto panel = panelOf({220, 160}, QStringLiteral("g"));
+    panel->grab();
+    panel->setCaption(QStringLiteral("i"));
+    panel->resize(300, 120);
+    panel->setCaption(QStringLiteral("g"));
+    EXPECT_EQ(panel->grab().toImage(), panelOf({300, 120}, QStringLiteral("g"))->grab().toImage());
+
+    panel->setCaption(QStringLiteral("i"));
+    font.setPixelSize(90);
+    panel->setFont(font);
+    panel->setCaption(QStringLiteral("g"));
+    EXPECT_EQ(panel->grab().toImage(), panelOf({300, 120}, QStringLiteral("g"))->grab().toImage());
 }
 
 } // namespace

@@ -13,6 +13,8 @@ constexpr double kInkShare = 0.92;
 // Antialiasing and hinting may reach this far beyond a glyph's box.
 constexpr int kInkMargin = 2;
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic;
+// Captions whose placement is kept; an own text's letters stay well below.
+constexpr qsizetype kKeptPlacements = 256;
 
 // A caption as shown: "&&" is one ampersand, a single "&" marks a mnemonic.
 QString withoutMnemonics(const QString& caption) {
@@ -40,7 +42,6 @@ void PanelWidget::setCaption(const QString& caption) {
     }
     const QRect before = placed().area;
     caption_ = caption;
-    placed_.reset();
     updateCaptionArea(before);
 }
 
@@ -64,12 +65,19 @@ void PanelWidget::updateCaptionArea(const QRect& before) {
 }
 
 const PanelWidget::Placement& PanelWidget::placed() {
-    if (!placed_ || placedFor_ != size() || placedFont_ != font()) {
-        placed_ = place(caption_);
+    if (placedFor_ != size() || placedFont_ != font()) {
+        placements_.clear();
         placedFor_ = size();
         placedFont_ = font();
     }
-    return *placed_;
+    auto found = placements_.constFind(caption_);
+    if (found != placements_.constEnd()) {
+        return *found;
+    }
+    if (placements_.size() >= kKeptPlacements) {
+        placements_.clear();
+    }
+    return *placements_.insert(caption_, place(caption_));
 }
 
 // A character whose font is taller than the panel would lose its descender or

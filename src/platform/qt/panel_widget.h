@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QFont>
 #include <QFrame>
+#include <QHash>
 #include <QString>
-#include <optional>
 
 class QPainter;
 
@@ -43,7 +43,9 @@ private:
     void updateCaptionArea(const QRect& before);
 
     QString caption_;
-    std::optional<Placement> placed_;
+    // By caption, for the present font and size: the big letter comes back
+    // to the same few letters, and measuring one lays its text out.
+    QHash<QString, Placement> placements_;
     QSize placedFor_;
     QFont placedFont_;
     QColor textColour_ = Qt::black;
