@@ -3,14 +3,14 @@
 #include <QPaintEvent>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
-#include <algorithm>
+#include <numeric>
 
 namespace platform::qt {
 namespace {
 
-// A repaint with a part larger than this (the first one, a resize) draws
-// the frame directly: it seldom comes back to the same place.
-constexpr qint64 kLargestPiece = 64 * 1024;
+// A repaint larger than this (a screen shown, a resize) draws the frame
+// directly, in one go: it seldom comes back to the same place.
+constexpr qint64 kLargestRepaint = 64 * 1024;
 // The pixels kept for one box; past them the pieces start over.
 constexpr qint64 kKeptPixels = 160 * 1024;
 
@@ -32,10 +32,10 @@ void GroupBoxWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     option.subControls &= ~QStyle::SC_GroupBoxLabel;
-    const bool small = std::all_of(region.begin(), region.end(), [](const QRect& area) {
-        return pixelsOf(area) <= kLargestPiece;
-    });
-    if (!small) {
+    const qint64 pixels =
+        std::accumulate(region.begin(), region.end(), qint64{0},
+                        [](qint64 sum, const QRect& area) { return sum + pixelsOf(area); });
+    if (pixels > kLargestRepaint) {
         painter.drawComplexControl(QStyle::CC_GroupBox, option);
         return;
     }
