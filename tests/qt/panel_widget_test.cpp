@@ -133,4 +133,38 @@ TEST(PanelWidget, ALetterShownAgainAfterTheSizeOrFontChangedIsPlacedAnew) {
     EXPECT_EQ(panel->grab().toImage(), panelOf({300, 120}, QStringLiteral("g"))->grab().toImage());
 }
 
+TEST(PanelWidget, ItsBevelLooksAsTheStylesShadedPanelRaisedOrSunkenAndWhenDisabled) {
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    palette.setColor(QPalette::Light, Qt::red); // distinct, so a misplaced pixel shows
+    palette.setColor(QPalette::Dark, Qt::blue);
+    palette.setColor(QPalette::Disabled, QPalette::Light, Qt::yellow);
+    palette.setColor(QPalette::Disabled, QPalette::Dark, Qt::green);
+    for (const QSize size : {QSize(65, 65), QSize(10, 8), QSize(7, 30), QSize(4, 4)}) {
+        for (const int lineWidth : {1, 2, 3}) {
+            for (const auto bevel : {form::BevelStyle::Raised, form::BevelStyle::Lowered}) {
+                for (const bool enabled : {true, false}) {
+                    platform::qt::PanelWidget panel(nullptr);
+                    QFrame style(nullptr);
+                    style.setFrameStyle(QFrame::Panel | (bevel == form::BevelStyle::Lowered
+                                                             ? QFrame::Sunken
+                                                             : QFrame::Raised));
+                    style.setAutoFillBackground(true);
+                    for (QFrame* frame : {static_cast<QFrame*>(&panel), &style}) {
+                        frame->setPalette(palette);
+                        frame->setLineWidth(lineWidth);
+                        frame->resize(size);
+                        frame->setEnabled(enabled);
+                    }
+                    panel.setBevel(bevel);
+                    EXPECT_EQ(panel.grab().toImage(), style.grab().toImage())
+                        << size.width() << "x" << size.height() << " line width " << lineWidth
+                        << (bevel == form::BevelStyle::Lowered ? " lowered" : " raised")
+                        << (enabled ? "" : " disabled");
+                }
+            }
+        }
+    }
+}
+
 } // namespace

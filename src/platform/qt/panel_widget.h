@@ -41,6 +41,7 @@ private:
     // The caption's placement, measured once for its font and size.
     const Placement& placed();
     void updateCaptionArea(const QRect& before);
+    void paintBevel(QPainter& painter);
 
     QString caption_;
     // By caption, for the present font and size: the big letter comes back
