@@ -167,4 +167,38 @@ TEST(PanelWidget, ItsBevelLooksAsTheStylesShadedPanelRaisedOrSunkenAndWhenDisabl
     }
 }
 
+TEST(PanelWidget, ACaptionShownAgainLooksAsWhenFirstDrawnInItsColourAndOnItsGround) {
+    platform::qt::PanelWidget panel(nullptr);
+    panel.resize(240, 200);
+    QFont font("DejaVu Serif");
+    font.setPixelSize(150); // filled as a path, not from the glyph cache
+    panel.setFont(font);
+    const auto shownThrice = [&panel](const QString& letter) {
+        panel.setCaption(QStringLiteral("i"));
+        panel.grab();
+        panel.setCaption(letter);
+        const QImage first = panel.grab().toImage(); // drawn
+        panel.setCaption(QStringLiteral("i"));
+        panel.grab();
+        panel.setCaption(letter);
+        const QImage second = panel.grab().toImage(); // drawn into its picture
+        EXPECT_EQ(second, first) << letter.toStdString();
+        EXPECT_EQ(panel.grab().toImage(), first) << letter.toStdString(); // copied
+        return first;
+    };
+    const QImage black = shownThrice(QStringLiteral("g"));
+    panel.setTextColour(Qt::red);
+    const QImage red = shownThrice(QStringLiteral("g"));
+    EXPECT_NE(red, black);
+    QPalette palette = panel.palette();
+    palette.setColor(QPalette::Window, Qt::yellow);
+    panel.setPalette(palette);
+    EXPECT_NE(shownThrice(QStringLiteral("g")), red);
+    font.setPixelSize(40); // as the big letter's panel does for "Space"
+    panel.setFont(font);
+    shownThrice(QStringLiteral("Space"));
+    panel.setEnabled(false);
+    shownThrice(QStringLiteral("Space"));
+}
+
 } // namespace

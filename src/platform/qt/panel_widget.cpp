@@ -1,6 +1,7 @@
 #include "platform/qt/panel_widget.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -15,6 +16,11 @@ constexpr int kInkMargin = 2;
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextHideMnemonic;
 // Captions whose placement is kept; an own text's letters stay well below.
 constexpr qsizetype kKeptPlacements = 256;
+// Fonts whose placements are kept: the big letter switches between the
+// letters' font and a smaller one for "Space".
+constexpr std::size_t kKeptFonts = 4;
+// Pixels of caption pictures kept a panel (2 MiB): a dozen big letters.
+constexpr qsizetype kKeptPicturePixels = qsizetype{1} << 19;
 
 // A caption as shown: "&&" is one ampersand, a single "&" marks a mnemonic.
 QString withoutMnemonics(const QString& caption) {
@@ -82,26 +88,40 @@ void PanelWidget::updateCaptionArea(const QRect& before) {
     }
 }
 
-const PanelWidget::Placement& PanelWidget::placed() {
-    if (placedFor_ != size() || placedFont_ != font()) {
-        placements_.clear();
+PanelWidget::Placement& PanelWidget::placed() {
+    if (placedFor_ != size()) {
+        forgetPlacements();
         placedFor_ = size();
-        placedFont_ = font();
     }
-    auto found = placements_.constFind(caption_);
-    if (found != placements_.constEnd()) {
+    auto forFont = std::find_if(placements_.begin(), placements_.end(),
+                                [this](const FontPlacements& f) { return f.font == font(); });
+    if (forFont == placements_.end()) {
+        if (placements_.size() >= kKeptFonts) {
+            forgetPlacements();
+        }
+        forFont = placements_.insert(placements_.end(), FontPlacements{font(), {}});
+    }
+    QHash<QString, Placement>& byCaption = forFont->byCaption;
+    auto found = byCaption.find(caption_);
+    if (found != byCaption.end()) {
         return *found;
     }
-    if (placements_.size() >= kKeptPlacements) {
-        placements_.clear();
+    if (byCaption.size() >= kKeptPlacements) {
+        forgetPlacements();
+        return placed();
     }
-    return *placements_.insert(caption_, place(caption_));
+    return *byCaption.insert(caption_, place(caption_));
+}
+
+void PanelWidget::forgetPlacements() {
+    placements_.clear();
+    picturePixels_ = 0;
 }
 
 // A character whose font is taller than the panel would lose its descender or
 // accent to a centred line box: its ink is centred instead, and shrunk to fit.
 PanelWidget::Placement PanelWidget::place(const QString& caption) const {
-    Placement p{font(), {}, true, {}};
+    Placement p{font(), {}, true, {}, {}, {}, {}};
     if (caption.isEmpty()) {
         return p;
     }
@@ -139,15 +159,79 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     if (caption_.isEmpty()) {
         return;
     }
-    const Placement& p = placed();
+    Placement& p = placed();
+    if (const QImage* picture = pictureOf(p, painter)) {
+        painter.drawImage(p.area.topLeft(), *picture);
+        return;
+    }
+    paintCaption(painter, p);
+}
+
+QColor PanelWidget::captionColour() const {
     // Disabled, the palette's grey, as for every other control.
-    painter.setPen(isEnabled() ? textColour_ : palette().color(QPalette::WindowText));
+    return isEnabled() ? textColour_ : palette().color(QPalette::WindowText);
+}
+
+void PanelWidget::paintCaption(QPainter& painter, const Placement& p) const {
+    painter.setPen(captionColour());
     painter.setFont(p.font);
     if (p.centredLine) {
         painter.drawText(contentsRect(), kCaptionFlags, caption_);
         return;
     }
     painter.drawText(p.baseline, withoutMnemonics(caption_));
+}
+
+// A caption shown a second time on the same solid ground is copied from a
+// picture of its area: a big letter is filled as a path on every paint, and
+// the letters of an exercise come back all the time. The picture is drawn as
+// the paint event draws, into an image of the target's own format, so the
+// copy is the same pixel for pixel.
+const QImage* PanelWidget::pictureOf(Placement& p, const QPainter& painter) {
+    const auto* target = dynamic_cast<const QImage*>(painter.paintEngine()->paintDevice());
+    const QBrush& ground = palette().brush(backgroundRole());
+    if (target == nullptr || target->devicePixelRatio() != 1.0 || !autoFillBackground() ||
+        ground.style() != Qt::SolidPattern || !ground.isOpaque() || p.area.isEmpty()) {
+        return nullptr;
+    }
+    const PictureLook look{ground.color().rgba(), target->format()};
+    if (look != pictureLook_) {
+        dropPictures();
+        pictureLook_ = look;
+    }
+    // The big letter takes its finger's colour.
+    const QRgb colour = captionColour().rgba();
+    if (!p.picture.isNull() && p.pictureColour == colour) {
+        return &p.picture;
+    }
+    if (p.shownIn != colour) {
+        p.shownIn = colour; // a caption shown once in a colour keeps no picture
+        return nullptr;
+    }
+    const qsizetype pixels = qsizetype{p.area.width()} * p.area.height();
+    if (!p.picture.isNull()) {
+        picturePixels_ -= pixels;
+    }
+    if (picturePixels_ + pixels > kKeptPicturePixels) {
+        dropPictures();
+    }
+    p.picture = QImage(p.area.size(), target->format());
+    p.pictureColour = colour;
+    QPainter picture(&p.picture);
+    picture.translate(-p.area.topLeft());
+    picture.fillRect(p.area, ground);
+    paintCaption(picture, p);
+    picturePixels_ += pixels;
+    return &p.picture;
+}
+
+void PanelWidget::dropPictures() {
+    for (FontPlacements& forFont : placements_) {
+        for (Placement& p : forFont.byCaption) {
+            p.picture = QImage();
+        }
+    }
+    picturePixels_ = 0;
 }
 
 void PanelWidget::paintBevel(QPainter& painter) {

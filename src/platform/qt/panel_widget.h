@@ -6,7 +6,10 @@
 #include <QFont>
 #include <QFrame>
 #include <QHash>
+#include <QImage>
 #include <QString>
+#include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -36,19 +39,40 @@ private:
         QPointF baseline; // drawn from here when `centredLine` is false
         bool centredLine = true;
         QRect area;
+        std::optional<QRgb> shownIn; // the colour it was last drawn in
+        QImage picture; // the caption on its ground, once shown again
+        QRgb pictureColour = 0;
+    };
+    // What every picture depends on besides its caption and colour.
+    struct PictureLook {
+        QRgb ground = 0;
+        QImage::Format format = QImage::Format_Invalid;
+        bool operator==(const PictureLook&) const = default;
     };
     Placement place(const QString& caption) const;
     // The caption's placement, measured once for its font and size.
-    const Placement& placed();
+    Placement& placed();
     void updateCaptionArea(const QRect& before);
     void paintBevel(QPainter& painter);
+    QColor captionColour() const;
+    void paintCaption(QPainter& painter, const Placement& p) const;
+    const QImage* pictureOf(Placement& p, const QPainter& painter);
+    void dropPictures();
+
+    // Placements by caption, for one font at the present size.
+    struct FontPlacements {
+        QFont font;
+        QHash<QString, Placement> byCaption;
+    };
+    void forgetPlacements();
 
     QString caption_;
-    // By caption, for the present font and size: the big letter comes back
-    // to the same few letters, and measuring one lays its text out.
-    QHash<QString, Placement> placements_;
+    // The big letter comes back to the same few letters, and measuring one
+    // lays its text out.
+    std::vector<FontPlacements> placements_;
     QSize placedFor_;
-    QFont placedFont_;
+    PictureLook pictureLook_;
+    qsizetype picturePixels_ = 0;
     QColor textColour_ = Qt::black;
 };
 
