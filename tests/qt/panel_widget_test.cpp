@@ -146,9 +146,9 @@ TEST(PanelWidget, ItsBevelLooksAsTheStylesShadedPanelRaisedOrSunkenAndWhenDisabl
                 for (const bool enabled : {true, false}) {
                     platform::qt::PanelWidget panel(nullptr);
                     QFrame style(nullptr);
-                    style.setFrameStyle(QFrame::Panel | (bevel == form::BevelStyle::Lowered
-                                                             ? QFrame::Sunken
-                                                             : QFrame::Raised));
+                    style.setFrameStyle(
+                        QFrame::Panel |
+                        (bevel == form::BevelStyle::Lowered ? QFrame::Sunken : QFrame::Raised));
                     style.setAutoFillBackground(true);
                     for (QFrame* frame : {static_cast<QFrame*>(&panel), &style}) {
                         frame->setPalette(palette);

@@ -40,7 +40,7 @@ private:
         bool centredLine = true;
         QRect area;
         std::optional<QRgb> shownIn; // the colour it was last drawn in
-        QImage picture; // the caption on its ground, once shown again
+        QImage picture;              // the caption on its ground, once shown again
         QRgb pictureColour = 0;
     };
     // What every picture depends on besides its caption and colour.

@@ -2,14 +2,18 @@
 
 #include "platform/qt/convert.h"
 
+#include <QPaintEngine>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace platform::qt {
 
 void ShapeWidget::setLook(const form::ShapeStyle& style, form::Colour fill) {
     style_ = style;
     fill_ = fill;
+    kept_ = {};
     update();
 }
 
@@ -23,11 +27,56 @@ void ShapeWidget::setShown(bool shown) {
     update();
 }
 
-void ShapeWidget::paintEvent(QPaintEvent*) {
+void ShapeWidget::paintEvent(QPaintEvent* event) {
     if (!shown_) {
         return;
     }
     QPainter painter(this);
+    // A shape partly outside its parent paints only its visible part.
+    const QRect area = event->region().boundingRect();
+    const QImage* target = keepableTarget(painter, *event);
+    const QRect onTarget = painter.deviceTransform().mapRect(area);
+    if (target != nullptr && kept_.area == area &&
+        samePixels(*target, onTarget.topLeft(), kept_.under)) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(area.topLeft(), kept_.drawn);
+        return;
+    }
+    const QImage under = target != nullptr ? target->copy(onTarget) : QImage();
+    drawShape(painter);
+    kept_ = target != nullptr ? Kept{area, under, target->copy(onTarget)} : Kept{};
+}
+
+// The target of a paint of one rectangle, when its pixels can be read and a
+// copy put back exactly.
+const QImage* ShapeWidget::keepableTarget(const QPainter& painter, const QPaintEvent& event) const {
+    const auto* target = dynamic_cast<const QImage*>(painter.paintEngine()->paintDevice());
+    if (target == nullptr || target->devicePixelRatio() != 1.0 || target->depth() < 8 ||
+        painter.deviceTransform().type() > QTransform::TxTranslate ||
+        event.region().rectCount() != 1) {
+        return nullptr;
+    }
+    const QRect onTarget = painter.deviceTransform().mapRect(event.region().boundingRect());
+    return target->rect().contains(onTarget) ? target : nullptr;
+}
+
+// Whether the target holds `kept` at `at`: the shape is then drawn on the
+// same pixels as before and comes out the same.
+bool ShapeWidget::samePixels(const QImage& target, QPoint at, const QImage& kept) {
+    if (kept.isNull() || kept.format() != target.format()) {
+        return false;
+    }
+    const qsizetype bytes = qsizetype{kept.width()} * kept.depth() / 8;
+    for (int y = 0; y < kept.height(); ++y) {
+        const uchar* line = target.constScanLine(at.y() + y) + qsizetype{at.x()} * kept.depth() / 8;
+        if (std::memcmp(line, kept.constScanLine(y), static_cast<std::size_t>(bytes)) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ShapeWidget::drawShape(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing);
     // The outline is drawn inside the widget, so a thick pen is not clipped.
     const qreal pen = std::max(1, style_.penWidth);

@@ -2,6 +2,7 @@
 
 #include "form/control.h"
 
+#include <QImage>
 #include <QWidget>
 
 namespace platform::qt {
@@ -21,6 +22,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const QImage* keepableTarget(const QPainter& painter, const QPaintEvent& event) const;
+    static bool samePixels(const QImage& target, QPoint at, const QImage& kept);
+    void drawShape(QPainter& painter) const;
+
+    // The last shape drawn, where and on which pixels: the key marker comes
+    // back onto the same key as it was, and its antialiased outline costs
+    // more to draw than the key beneath it.
+    struct Kept {
+        QRect area;
+        QImage under;
+        QImage drawn;
+    };
+    Kept kept_;
     form::ShapeStyle style_;
     form::Colour fill_ = 0xFFFFFF;
     bool shown_ = true;
