@@ -46,7 +46,7 @@ TEST(CaptionFit, ASureFitAlwaysFitsWhenLaidOut) {
                 const QSize laidOut = metrics.size(0, text);
                 for (int spare = -6; spare <= 12; spare += 3) {
                     const QSize room(laidOut.width() + spare, metrics.height() + 1);
-                    if (fitsSurely(metrics, text, room)) {
+                    if (fitsSurely(font, text, room)) {
                         ++sure;
                         ASSERT_LE(laidOut.width(), room.width())
                             << family << size << text.toStdString();
@@ -64,11 +64,11 @@ TEST(CaptionFit, CaptionsOfMoreThanOneLineOrTooTallAreLaidOut) {
     font.setPointSize(12);
     const QFontMetrics metrics(font);
     const QSize plenty(2000, 200);
-    EXPECT_TRUE(fitsSurely(metrics, "Keystrokes: 12", plenty));
-    EXPECT_FALSE(fitsSurely(metrics, "two\nlines", plenty));
-    EXPECT_FALSE(fitsSurely(metrics, "a\ttab", plenty));
-    EXPECT_FALSE(fitsSurely(metrics, "Keystrokes: 12", QSize(2000, metrics.height())));
-    EXPECT_FALSE(fitsSurely(metrics, "", QSize(0, 200))) << "no room at all";
+    EXPECT_TRUE(fitsSurely(font, "Keystrokes: 12", plenty));
+    EXPECT_FALSE(fitsSurely(font, "two\nlines", plenty));
+    EXPECT_FALSE(fitsSurely(font, "a\ttab", plenty));
+    EXPECT_FALSE(fitsSurely(font, "Keystrokes: 12", QSize(2000, metrics.height())));
+    EXPECT_FALSE(fitsSurely(font, "", QSize(0, 200))) << "no room at all";
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFontMetrics>
+#include <QFont>
 #include <QSize>
 #include <QString>
 
@@ -10,7 +10,8 @@ namespace platform::qt {
 // counters change theirs on every keystroke. A one-line caption whose
 // characters' own widths add up, with a character to spare for kerning, to
 // no more than the room surely fits without being laid out. False means
-// "lay it out to know", not "too wide".
-bool fitsSurely(const QFontMetrics& metrics, const QString& text, QSize room);
+// "lay it out to know", not "too wide". The widths of a few fonts' first 256
+// characters are kept as they are asked for (on the GUI thread only).
+bool fitsSurely(const QFont& font, const QString& text, QSize room);
 
 } // namespace platform::qt

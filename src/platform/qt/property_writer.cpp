@@ -96,11 +96,9 @@ void writeColours(QWidget& widget, const Control& c, ShownValues& shown) {
 // A label of fixed width keeps its whole caption inside by a smaller font.
 void fitCaption(QLabel& label, const Control& c, int width) {
     QFont font = toQFont(c.font());
-    const QFontMetrics metrics(font);
-    const int needed =
-        fitsSurely(metrics, label.text(), QSize(width, std::numeric_limits<int>::max()))
-            ? 0
-            : metrics.size(0, label.text()).width();
+    const int needed = fitsSurely(font, label.text(), QSize(width, std::numeric_limits<int>::max()))
+                           ? 0
+                           : QFontMetrics(font).size(0, label.text()).width();
     if (needed > width && needed > 0 && font.pointSizeF() > 0) {
         font.setPointSizeF(std::max(1.0, font.pointSizeF() * width / needed));
         // Hinted fonts do not shrink in proportion: step down until it fits.
@@ -123,9 +121,8 @@ void writeGeometry(QWidget& widget, const Control& c) {
         // A label grows to show all of its caption, as an auto-sized label does;
         // the screen's fonts are often wider than the design's.
         const auto& label = static_cast<const QLabel&>(widget);
-        const QFontMetrics metrics = label.fontMetrics();
-        if (!fitsSurely(metrics, label.text(), geometry.size())) {
-            geometry.setSize(geometry.size().expandedTo(metrics.size(0, label.text())));
+        if (!fitsSurely(label.font(), label.text(), geometry.size())) {
+            geometry.setSize(geometry.size().expandedTo(label.fontMetrics().size(0, label.text())));
         }
     } else if (c.kind() == Kind::Label) {
         fitCaption(static_cast<QLabel&>(widget), c, geometry.width());
