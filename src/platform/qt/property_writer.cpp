@@ -4,6 +4,7 @@
 #include "platform/qt/chart_widget.h"
 #include "platform/qt/convert.h"
 #include "platform/qt/key_map_widget.h"
+#include "platform/qt/label_widget.h"
 #include "platform/qt/memo_text.h"
 #include "platform/qt/panel_widget.h"
 #include "platform/qt/picture_widget.h"
@@ -339,10 +340,10 @@ template <class Range> void writeRange(Range& range, const Control& c) {
     }
 }
 
-void writeCaption(QLabel& label, const Control& c, ShownValues& shown) {
+void writeCaption(LabelWidget& label, const Control& c, ShownValues& shown) {
     if (takeChange(shown.caption, c.caption())) {
         // A carriage return breaks a caption's line, as in the message texts.
-        label.setText(withoutMnemonics(toQString(c.caption())).replace(u'\r', u'\n'));
+        label.setCaption(withoutMnemonics(toQString(c.caption())).replace(u'\r', u'\n'));
     }
 }
 
@@ -389,7 +390,7 @@ void writeImage(PictureWidget& picture, const Control& c, ShownValues& shown) {
 void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
     switch (c.kind()) {
     case Kind::Label:
-        return writeCaption(static_cast<QLabel&>(widget), c, shown);
+        return writeCaption(static_cast<LabelWidget&>(widget), c, shown);
     case Kind::GroupBox:
         return writeGroupBox(static_cast<QGroupBox&>(widget), c, shown);
     case Kind::Panel:

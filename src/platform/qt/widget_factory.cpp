@@ -3,6 +3,7 @@
 #include "platform/qt/chart_widget.h"
 #include "platform/qt/group_box_widget.h"
 #include "platform/qt/key_map_widget.h"
+#include "platform/qt/label_widget.h"
 #include "platform/qt/make_child.h"
 #include "platform/qt/panel_widget.h"
 #include "platform/qt/picture_widget.h"
@@ -24,15 +25,6 @@
 
 namespace platform::qt {
 namespace {
-
-QWidget* label(QWidget* parent) {
-    auto* label = makeChild<QLabel>(parent);
-    // Plain text: a caption like "with any <key>." must not be taken for markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 QWidget* button(QWidget* parent) {
     auto* button = makeChild<QPushButton>(parent);
@@ -97,7 +89,7 @@ QWidget* createWidget(form::Kind kind, QWidget* parent) {
     case Kind::Panel:
         return makeChild<PanelWidget>(parent);
     case Kind::Label:
-        return label(parent);
+        return makeChild<LabelWidget>(parent);
     case Kind::Button:
         return button(parent);
     case Kind::Edit:
