@@ -4,6 +4,9 @@
 # Xvfb without a window manager. Prints a Markdown table. RUNS=n repeats
 # each measurement (default 5) and takes the median; CLAVORA=path measures
 # another build of the program (an older one, say) against the same tools.
+# INSTRUCTIONS=1 counts instead, under Callgrind, the user-space instructions
+# a keystroke costs: the same on every run, where CPU time on a shared
+# machine varies by a fifth.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +20,9 @@ keys_slow=120     # 10 s at 12 keys/s
 keys_fast=270     # 3 s at 90 keys/s
 
 need=()
-for p in libx11-dev libxtst-dev libxdamage-dev xvfb python3; do
+packages=(libx11-dev libxtst-dev libxdamage-dev xvfb python3)
+[ "${INSTRUCTIONS:-0}" = 1 ] && packages+=(valgrind)
+for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then
@@ -82,6 +87,13 @@ setup_clavora="t:anna k:Return w:800 k:alt+s w:800 k:alt+s w:800 t:a w:500"
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
 value() { grep "^$1=" | cut -d= -f2; }
 
+row() { # label clavora reference goal
+  local ratio="-"
+  if awk -v c="$2" -v r="$3" 'BEGIN {exit !(c > 0 && r > 0)}'; then
+    ratio=$(awk -v c="$2" -v r="$3" 'BEGIN {printf "%.2fx", c / r}')
+  fi
+  printf '| %s | %s | %s | %s | %s |\n' "$1" "$2" "$3" "$ratio" "$4"
+}
 declare -A figure
 measure_startup() { # name program...
   local name=$1; shift
@@ -114,6 +126,31 @@ expected_keys $keys_fast > "$work/fast.keys"
 printf 'a\ns\n%.0s' $(seq $((keys_slow / 2))) > "$work/ref_slow.keys"
 printf 'a\ns\n%.0s' $(seq $((keys_fast / 2))) > "$work/ref_fast.keys"
 
+# Two sessions of 40 and 100 keys at 6 keys/s (Callgrind runs the program
+# some fifty times slower), the difference over the 60 keys between them.
+instructions_per_key() { # setup keys program...
+  local setup=$1 keys=$2 n home totals=()
+  shift 2
+  for n in 40 100; do
+    head -n "$n" "$keys" > "$work/counted.keys"
+    home=$(fresh_home)
+    CLAVORA_SEED=$seed CLAVORA_HOME=$home "$bin/clavora-e2e" session --setup "$setup" \
+      --keys "$work/counted.keys" --rate 6 --idle 0 -- \
+      valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.$n" "$@" >/dev/null 2>&1
+    totals+=("$(callgrind_annotate "$work/callgrind.$n" | awk '/PROGRAM TOTALS/ {gsub(",", "", $1); print $1}')")
+  done
+  echo $(((totals[1] - totals[0]) / 60))
+}
+if [ "${INSTRUCTIONS:-0}" = 1 ]; then
+  slow_setup="w:4000 t:anna k:Return w:4000 k:alt+s w:3000 k:alt+s w:3000 t:a w:3000"
+  echo "| Figure (Callgrind) | Clavora | Reference | Ratio | Goal |"
+  echo "|---|---|---|---|---|"
+  row "user-space instructions per right key" \
+    "$(instructions_per_key "$slow_setup" "$work/slow.keys" "$program")" \
+    "$(instructions_per_key "w:4000" "$work/ref_slow.keys" "$bin/clavora-reference-window")" "-"
+  exit 0
+fi
+
 measure_startup clavora "$program"
 measure_startup reference "$bin/clavora-reference-window"
 measure_session clavora 12 "$work/slow.keys" "$setup_clavora" "$program"
@@ -123,13 +160,6 @@ measure_session reference 90 "$work/ref_fast.keys" "w:300" "$bin/clavora-referen
 measure_session still 12 "$work/ref_slow.keys" "w:300" "$bin/clavora-reference-window" --still
 measure_session still 90 "$work/ref_fast.keys" "w:300" "$bin/clavora-reference-window" --still
 
-row() { # label clavora reference goal
-  local ratio="-"
-  if awk -v c="$2" -v r="$3" 'BEGIN {exit !(c > 0 && r > 0)}'; then
-    ratio=$(awk -v c="$2" -v r="$3" 'BEGIN {printf "%.2fx", c / r}')
-  fi
-  printf '| %s | %s | %s | %s | %s |\n' "$1" "$2" "$3" "$ratio" "$4"
-}
 mib() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
 
 echo "| Figure (median of $runs runs) | Clavora | Reference | Ratio | Goal |"
