@@ -9,6 +9,17 @@
 #include <cstring>
 
 namespace platform::qt {
+namespace {
+
+// The largest paint whose pixels are kept, twice (beneath and drawn): a key
+// marker is far smaller, a large shape is drawn each time.
+constexpr qsizetype kKeptPixels = qsizetype{1} << 16;
+
+qsizetype pixels(const QRect& r) {
+    return qsizetype{r.width()} * r.height();
+}
+
+} // namespace
 
 void ShapeWidget::setLook(const form::ShapeStyle& style, form::Colour fill) {
     style_ = style;
@@ -53,7 +64,7 @@ const QImage* ShapeWidget::keepableTarget(const QPainter& painter, const QPaintE
     const auto* target = dynamic_cast<const QImage*>(painter.paintEngine()->paintDevice());
     if (target == nullptr || target->devicePixelRatio() != 1.0 || target->depth() < 8 ||
         painter.deviceTransform().type() > QTransform::TxTranslate ||
-        event.region().rectCount() != 1) {
+        event.region().rectCount() != 1 || pixels(event.region().boundingRect()) > kKeptPixels) {
         return nullptr;
     }
     const QRect onTarget = painter.deviceTransform().mapRect(event.region().boundingRect());
