@@ -101,16 +101,17 @@ PanelWidget::Placement& PanelWidget::placed() {
         }
         forFont = placements_.insert(placements_.end(), FontPlacements{font(), {}});
     }
-    QHash<QString, Placement>& byCaption = forFont->byCaption;
-    auto found = byCaption.find(caption_);
+    auto& byCaption = forFont->byCaption;
+    const auto found = std::find_if(byCaption.begin(), byCaption.end(),
+                                    [this](const auto& kept) { return kept.first == caption_; });
     if (found != byCaption.end()) {
-        return *found;
+        return found->second;
     }
-    if (byCaption.size() >= kKeptPlacements) {
+    if (std::ssize(byCaption) >= kKeptPlacements) {
         forgetPlacements();
         return placed();
     }
-    return *byCaption.insert(caption_, place(caption_));
+    return byCaption.emplace_back(caption_, place(caption_)).second;
 }
 
 void PanelWidget::forgetPlacements() {
@@ -227,7 +228,7 @@ const QImage* PanelWidget::pictureOf(Placement& p, const QPainter& painter) {
 
 void PanelWidget::dropPictures() {
     for (FontPlacements& forFont : placements_) {
-        for (Placement& p : forFont.byCaption) {
+        for (auto& [caption, p] : forFont.byCaption) {
             p.picture = QImage();
         }
     }

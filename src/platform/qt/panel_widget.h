@@ -5,10 +5,10 @@
 #include <QColor>
 #include <QFont>
 #include <QFrame>
-#include <QHash>
 #include <QImage>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -62,7 +62,9 @@ private:
     // Placements by caption, for one font at the present size.
     struct FontPlacements {
         QFont font;
-        QHash<QString, Placement> byCaption;
+        // Searched in turn: most panels show one caption, the big letter a
+        // few dozen, and a hash table would take kilobytes for each panel.
+        std::vector<std::pair<QString, Placement>> byCaption;
     };
     void forgetPlacements();
 
