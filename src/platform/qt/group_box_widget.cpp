@@ -1,5 +1,7 @@
 #include "platform/qt/group_box_widget.h"
 
+#include "platform/qt/paint_target.h"
+
 #include <QPaintEvent>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
@@ -13,10 +15,6 @@ namespace {
 constexpr qint64 kLargestRepaint = 64 * 1024;
 // The pixels kept for one box; past them the pieces start over.
 constexpr qint64 kKeptPixels = 160 * 1024;
-
-qint64 pixelsOf(const QRect& area) {
-    return static_cast<qint64>(area.width()) * area.height();
-}
 
 } // namespace
 

@@ -1,7 +1,8 @@
 #include "platform/qt/panel_widget.h"
 
+#include "platform/qt/paint_target.h"
+
 #include <QFontMetricsF>
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -20,7 +21,7 @@ constexpr qsizetype kKeptPlacements = 256;
 // letters' font and a smaller one for "Space".
 constexpr std::size_t kKeptFonts = 4;
 // Pixels of caption pictures kept a panel (2 MiB): a dozen big letters.
-constexpr qsizetype kKeptPicturePixels = qsizetype{1} << 19;
+constexpr qint64 kKeptPicturePixels = qint64{1} << 19;
 
 // A caption as shown: "&&" is one ampersand, a single "&" marks a mnemonic.
 QString withoutMnemonics(const QString& caption) {
@@ -189,10 +190,10 @@ void PanelWidget::paintCaption(QPainter& painter, const Placement& p) const {
 // the paint event draws, into an image of the target's own format, so the
 // copy is the same pixel for pixel.
 const QImage* PanelWidget::pictureOf(Placement& p, const QPainter& painter) {
-    const auto* target = dynamic_cast<const QImage*>(painter.paintEngine()->paintDevice());
+    const QImage* target = readableTarget(painter);
     const QBrush& ground = palette().brush(backgroundRole());
-    if (target == nullptr || target->devicePixelRatio() != 1.0 || !autoFillBackground() ||
-        ground.style() != Qt::SolidPattern || !ground.isOpaque() || p.area.isEmpty()) {
+    if (target == nullptr || !autoFillBackground() || ground.style() != Qt::SolidPattern ||
+        !ground.isOpaque() || p.area.isEmpty()) {
         return nullptr;
     }
     const PictureLook look{ground.color().rgba(), target->format()};
@@ -209,7 +210,7 @@ const QImage* PanelWidget::pictureOf(Placement& p, const QPainter& painter) {
         p.shownIn = colour; // a caption shown once in a colour keeps no picture
         return nullptr;
     }
-    const qsizetype pixels = qsizetype{p.area.width()} * p.area.height();
+    const qint64 pixels = pixelsOf(p.area);
     if (!p.picture.isNull()) {
         picturePixels_ -= pixels;
     }

@@ -74,7 +74,7 @@ private:
     std::vector<FontPlacements> placements_;
     QSize placedFor_;
     PictureLook pictureLook_;
-    qsizetype picturePixels_ = 0;
+    qint64 picturePixels_ = 0;
     QColor textColour_ = Qt::black;
 };
 

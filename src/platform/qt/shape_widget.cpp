@@ -1,8 +1,8 @@
 #include "platform/qt/shape_widget.h"
 
 #include "platform/qt/convert.h"
+#include "platform/qt/paint_target.h"
 
-#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,11 +13,7 @@ namespace {
 
 // The largest paint whose pixels are kept, twice (beneath and drawn): a key
 // marker is far smaller, a large shape is drawn each time.
-constexpr qsizetype kKeptPixels = qsizetype{1} << 16;
-
-qsizetype pixels(const QRect& r) {
-    return qsizetype{r.width()} * r.height();
-}
+constexpr qint64 kKeptPixels = qint64{1} << 16;
 
 } // namespace
 
@@ -45,8 +41,8 @@ void ShapeWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // A shape partly outside its parent paints only its visible part.
     const QRect area = event->region().boundingRect();
-    const QImage* target = keepableTarget(painter, *event);
     const QRect onTarget = painter.deviceTransform().mapRect(area);
+    const QImage* target = keepableTarget(painter, *event, onTarget);
     if (target != nullptr && kept_.area == area &&
         samePixels(*target, onTarget.topLeft(), kept_.under)) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -58,16 +54,15 @@ void ShapeWidget::paintEvent(QPaintEvent* event) {
     kept_ = target != nullptr ? Kept{area, under, target->copy(onTarget)} : Kept{};
 }
 
-// The target of a paint of one rectangle, when its pixels can be read and a
-// copy put back exactly.
-const QImage* ShapeWidget::keepableTarget(const QPainter& painter, const QPaintEvent& event) const {
-    const auto* target = dynamic_cast<const QImage*>(painter.paintEngine()->paintDevice());
-    if (target == nullptr || target->devicePixelRatio() != 1.0 || target->depth() < 8 ||
-        painter.deviceTransform().type() > QTransform::TxTranslate ||
-        event.region().rectCount() != 1 || pixels(event.region().boundingRect()) > kKeptPixels) {
+// The target of a small paint of one rectangle, when its pixels there can be
+// read and a copy put back exactly.
+const QImage* ShapeWidget::keepableTarget(const QPainter& painter, const QPaintEvent& event,
+                                          const QRect& onTarget) {
+    const QImage* target = readableTarget(painter);
+    if (target == nullptr || painter.deviceTransform().type() > QTransform::TxTranslate ||
+        event.region().rectCount() != 1 || pixelsOf(onTarget) > kKeptPixels) {
         return nullptr;
     }
-    const QRect onTarget = painter.deviceTransform().mapRect(event.region().boundingRect());
     return target->rect().contains(onTarget) ? target : nullptr;
 }
 

@@ -22,7 +22,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const QImage* keepableTarget(const QPainter& painter, const QPaintEvent& event) const;
+    static const QImage* keepableTarget(const QPainter& painter, const QPaintEvent& event,
+                                        const QRect& onTarget);
     static bool samePixels(const QImage& target, QPoint at, const QImage& kept);
     void drawShape(QPainter& painter) const;
 
