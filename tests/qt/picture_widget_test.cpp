@@ -2,6 +2,8 @@
 #include "temporary_directory.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -18,10 +20,38 @@ QString fileOf(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
+constexpr const char* kLogo =
+    R"(<svg xmlns="http://www.w3.org/2000/svg" width="60" height="30">)"
+    R"(<rect x="2" y="2" width="56" height="26" rx="4" fill="#1f2a33"/>)"
+    R"(<text x="30" y="21" text-anchor="middle" font-family="DejaVu Sans")"
+    R"( font-size="14" font-weight="bold" fill="#52fff6">Clav</text></svg>)";
+
+// The look of an SVG shown at a size: drawn at twice it, smoothly reduced.
+QImage drawnCrisply(const QString& file, QSize size) {
+    QSvgRenderer renderer(file);
+    QImage twice(size * 2, QImage::Format_ARGB32_Premultiplied);
+    twice.fill(Qt::transparent);
+    QPainter painter(&twice);
+    renderer.render(&painter);
+    painter.end();
+    QImage shown(size, QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::white);
+    QPainter onGround(&shown);
+    onGround.drawImage(0, 0, twice.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return shown;
+}
+
+QImage shownOnWhite(QWidget& widget) {
+    QImage shown(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::white);
+    widget.render(&shown, {}, {}, QWidget::DrawChildren);
+    return shown;
+}
+
 // A hidden screen's picture costs nothing at start; it is drawn, whole and
 // crisp, when its screen is shown, and a picture changed while shown is
 // drawn at once.
-TEST(PictureWidget, IsDrawnWhenFirstShownAtTwiceItsSize) {
+TEST(PictureWidget, IsDrawnWhenFirstShown) {
     const TemporaryDirectory folder;
     QWidget screen;
     screen.resize(200, 200);
@@ -33,7 +63,7 @@ TEST(PictureWidget, IsDrawnWhenFirstShownAtTwiceItsSize) {
     screen.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
     ASSERT_TRUE(picture.loaded());
-    EXPECT_EQ(picture.pixmap().size(), QSize(80, 80));
+    EXPECT_EQ(picture.pixmap().size(), QSize(40, 40));
     const QImage shown = picture.grab().toImage();
     EXPECT_EQ(shown.pixelColor(20, 20), QColor(Qt::red));
 
@@ -46,11 +76,7 @@ TEST(PictureWidget, IsDrawnWhenFirstShownAtTwiceItsSize) {
 // is the one drawn on the spot.
 TEST(PictureWidget, ADrawingMadeBeforeTheWidgetShowsIsTheSameAsOneMadeOnTheSpot) {
     const TemporaryDirectory folder;
-    const QString file = fileOf(folder.write(
-        "logo.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="60" height="30">)"
-                    R"(<rect x="2" y="2" width="56" height="26" rx="4" fill="#1f2a33"/>)"
-                    R"(<text x="30" y="21" text-anchor="middle" font-family="DejaVu Sans")"
-                    R"( font-size="14" font-weight="bold" fill="#52fff6">Clav</text></svg>)"));
+    const QString file = fileOf(folder.write("logo.svg", kLogo));
     PictureWidget picture(nullptr);
     picture.resize(120, 60);
     picture.setPicture(file, QSize(120, 60));
@@ -61,8 +87,26 @@ TEST(PictureWidget, ADrawingMadeBeforeTheWidgetShowsIsTheSameAsOneMadeOnTheSpot)
     picture.setPicture(file, QSize(120, 60));
     const QImage onTheSpot = picture.pixmap().toImage();
 
-    EXPECT_EQ(beforehand.size(), QSize(240, 120));
+    EXPECT_EQ(beforehand.size(), QSize(120, 60));
     EXPECT_EQ(beforehand, onTheSpot);
+}
+
+// Only the reduced drawing is kept, and it looks as the label's own smooth
+// reduction of the twice-as-large one did; a new size is drawn afresh, not
+// stretched from the old.
+TEST(PictureWidget, LooksAsDrawnAtTwiceItsSizeAndReduced) {
+    const TemporaryDirectory folder;
+    const QString file = fileOf(folder.write("logo.svg", kLogo));
+    PictureWidget picture(nullptr);
+    picture.resize(90, 45);
+    picture.setPicture(file, QSize(90, 45));
+    picture.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picture));
+    EXPECT_EQ(shownOnWhite(picture), drawnCrisply(file, QSize(90, 45)));
+
+    picture.resize(150, 75);
+    EXPECT_EQ(picture.pixmap().size(), QSize(150, 75));
+    EXPECT_EQ(shownOnWhite(picture), drawnCrisply(file, QSize(150, 75)));
 }
 
 TEST(PictureWidget, OtherPicturesAreReadAsQtReadsThem) {

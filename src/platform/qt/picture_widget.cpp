@@ -13,19 +13,24 @@ bool isSvg(const QString& file) {
     return file.endsWith(".svg", Qt::CaseInsensitive);
 }
 
-// An SVG drawn crisply at twice the size it is shown at. Safe outside the GUI
-// thread: it paints into an image, never a pixmap.
+// An SVG drawn crisply at twice the size it is shown at, then reduced to that
+// size (in device pixels) as the label would reduce it: only the reduced
+// image is kept, a quarter of the memory. Safe outside the GUI thread: it
+// paints into an image, never a pixmap.
 QImage drawSvg(const QString& file, QSize size) {
     QSvgRenderer renderer(file);
     if (!renderer.isValid()) {
         return {};
     }
-    QImage image(renderer.defaultSize().scaled(size.expandedTo({1, 1}) * 2, Qt::KeepAspectRatio),
+    size = size.expandedTo({1, 1});
+    QImage twice(renderer.defaultSize().scaled(size * 2, Qt::KeepAspectRatio),
                  QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+    twice.fill(Qt::transparent);
+    {
+        QPainter painter(&twice);
+        renderer.render(&painter);
+    }
+    return twice.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
@@ -37,8 +42,9 @@ PictureWidget::PictureWidget(QWidget* parent) : QLabel(parent) {
 
 void PictureWidget::setPicture(const QString& file, QSize size) {
     setPixmap(QPixmap());
+    file_ = file;
     pending_ = file.isEmpty() ? QString() : file;
-    size_ = size;
+    size_ = deviceSize(size);
     drawing_ = {};
     if (isVisible()) {
         load();
@@ -59,6 +65,20 @@ void PictureWidget::setPicture(const QString& file, QSize size) {
 void PictureWidget::showEvent(QShowEvent* event) {
     load();
     QLabel::showEvent(event);
+}
+
+// An SVG kept at its shown size is drawn again for a new one, not stretched.
+void PictureWidget::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (!loaded() || !isSvg(file_) || deviceSize(size()) == size_) {
+        return;
+    }
+    size_ = deviceSize(size());
+    setPixmap(QPixmap::fromImage(drawSvg(file_, size_)));
+}
+
+QSize PictureWidget::deviceSize(QSize size) const {
+    return (QSizeF(size) * devicePixelRatioF()).toSize();
 }
 
 void PictureWidget::load() {
