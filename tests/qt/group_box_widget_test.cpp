@@ -44,9 +44,13 @@ TEST(GroupBoxWidget, SmallRepaintsLookAsTheWholeBoxAlsoAfterTheBoxChanged) {
         EXPECT_EQ(differences(whole, paintedOver(box, region), region), 0);
     }
 
-    // Larger, the old corner lies inside the frame.
+    // Larger, the old corner lies inside the frame; a part within one drawn
+    // before comes from its place in that one.
     box.resize(500, 340);
     EXPECT_EQ(differences(paintedOver(box, box.rect()), paintedOver(box, corner), corner), 0);
+    for (const QRect& part : {QRect(300, 0, 200, 60), QRect(420, 10, 40, 30)}) {
+        EXPECT_EQ(differences(paintedOver(box, box.rect()), paintedOver(box, part), part), 0);
+    }
     // A taller title moves the frame's top edge down.
     box.setTitle(QStringLiteral("Word-exercise 3"));
     QFont font = box.font();

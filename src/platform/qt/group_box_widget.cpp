@@ -38,7 +38,11 @@ void GroupBoxWidget::paintEvent(QPaintEvent* event) {
         return;
     }
     for (const QRect& area : region) {
-        painter.drawPixmap(area.topLeft(), framePiece(option, area));
+        const Piece& piece = framePiece(option, area);
+        const qreal ratio = piece.frame.devicePixelRatio();
+        painter.drawPixmap(QRectF(area), piece.frame,
+                           QRectF(QPointF(area.topLeft() - piece.area.topLeft()) * ratio,
+                                  QSizeF(area.size()) * ratio));
     }
 }
 
@@ -56,30 +60,34 @@ void GroupBoxWidget::forgetIfChanged(const QStyleOptionGroupBox& option) {
     piecePixels_ = 0;
 }
 
-// The frame as drawn over `area`, the box's own pixels only: put back over
-// what lies beneath, it is the same as the frame drawn there directly.
-const QPixmap& GroupBoxWidget::framePiece(const QStyleOptionGroupBox& box, const QRect& area) {
+// The frame as drawn over an area holding `area`, the box's own pixels only:
+// put back over what lies beneath, it is the same as the frame drawn there
+// directly. A box within the budget is drawn whole, once: a progress bar's
+// fill end moves along it and would want a new piece every time.
+const GroupBoxWidget::Piece& GroupBoxWidget::framePiece(const QStyleOptionGroupBox& box,
+                                                        const QRect& area) {
     for (const Piece& piece : pieces_) {
-        if (piece.area == area) {
-            return piece.frame;
+        if (piece.area.contains(area)) {
+            return piece;
         }
     }
-    if (piecePixels_ + pixelsOf(area) > kKeptPixels) {
+    const QRect drawnArea = pixelsOf(rect()) <= kKeptPixels ? rect() : area;
+    if (piecePixels_ + pixelsOf(drawnArea) > kKeptPixels) {
         pieces_.clear();
         piecePixels_ = 0;
     }
     const qreal ratio = devicePixelRatioF();
-    QPixmap drawn(area.size() * ratio);
+    QPixmap drawn(drawnArea.size() * ratio);
     drawn.setDevicePixelRatio(ratio);
     drawn.fill(Qt::transparent);
     {
         // The style's painter, with its smooth scaling, as for the box itself.
         QStylePainter painter(&drawn, this);
-        painter.translate(-area.topLeft());
+        painter.translate(-drawnArea.topLeft());
         painter.drawComplexControl(QStyle::CC_GroupBox, box);
     }
-    piecePixels_ += pixelsOf(area);
-    return pieces_.emplace_back(Piece{area, std::move(drawn)}).frame;
+    piecePixels_ += pixelsOf(drawnArea);
+    return pieces_.emplace_back(Piece{drawnArea, std::move(drawn)});
 }
 
 } // namespace platform::qt

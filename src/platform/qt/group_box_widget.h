@@ -14,8 +14,8 @@ namespace platform::qt {
 // A group box that repaints cheaply where its controls change on every
 // keystroke: the counters and the lit keys lie on boxes, and each of their
 // repaints redraws the box beneath them. The frame drawn under a small area
-// is kept and put back from then on, until the box changes; the title is
-// drawn only when it is to be repainted.
+// (or the whole of a small box) is kept and put back from then on, until the
+// box changes; the title is drawn only when it is to be repainted.
 class GroupBoxWidget : public QGroupBox {
 public:
     explicit GroupBoxWidget(QWidget* parent) : QGroupBox(parent) {}
@@ -44,7 +44,7 @@ private:
     };
 
     void forgetIfChanged(const QStyleOptionGroupBox& option);
-    const QPixmap& framePiece(const QStyleOptionGroupBox& box, const QRect& area);
+    const Piece& framePiece(const QStyleOptionGroupBox& box, const QRect& area);
 
     Looks looks_;
     QRect title_;

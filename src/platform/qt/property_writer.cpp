@@ -8,10 +8,12 @@
 #include "platform/qt/memo_text.h"
 #include "platform/qt/panel_widget.h"
 #include "platform/qt/picture_widget.h"
+#include "platform/qt/progress_bar_widget.h"
 #include "platform/qt/shape_widget.h"
 #include "platform/qt/string_grid.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTextCharFormat>
@@ -330,14 +331,22 @@ void writeRichText(QTextEdit& editor, const Control& c, ShownValues& shown) {
 
 // A position beyond the range shows at its end: a bar above its maximum is
 // full. QProgressBar would ignore such a value and keep showing the old one.
-template <class Range> void writeRange(Range& range, const Control& c) {
+template <class Range> int writeRangeOf(Range& range, const Control& c) {
     if (range.minimum() != c.min() || range.maximum() != c.max()) {
         range.setRange(c.min(), c.max());
     }
-    const int shown = std::clamp(c.position(), c.min(), std::max(c.min(), c.max()));
+    return std::clamp(c.position(), c.min(), std::max(c.min(), c.max()));
+}
+
+void writeRange(QAbstractSlider& range, const Control& c) {
+    const int shown = writeRangeOf(range, c);
     if (range.value() != shown) {
         range.setValue(shown);
     }
+}
+
+void writeProgress(ProgressBarWidget& bar, const Control& c) {
+    bar.showValue(writeRangeOf(bar, c));
 }
 
 void writeCaption(LabelWidget& label, const Control& c, ShownValues& shown) {
@@ -408,7 +417,7 @@ void writeOwnProperties(QWidget& widget, const Control& c, ShownValues& shown) {
     case Kind::RichEdit:
         return writeRichText(static_cast<QTextEdit&>(widget), c, shown);
     case Kind::ProgressBar:
-        return writeRange(static_cast<QProgressBar&>(widget), c);
+        return writeProgress(static_cast<ProgressBarWidget&>(widget), c);
     case Kind::TrackBar:
     case Kind::ScrollBar:
         return writeRange(static_cast<QAbstractSlider&>(widget), c);

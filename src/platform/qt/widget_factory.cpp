@@ -7,6 +7,7 @@
 #include "platform/qt/make_child.h"
 #include "platform/qt/panel_widget.h"
 #include "platform/qt/picture_widget.h"
+#include "platform/qt/progress_bar_widget.h"
 #include "platform/qt/shape_widget.h"
 
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -46,12 +46,6 @@ QWidget* richEdit(QWidget* parent) {
     auto* edit = makeChild<QTextEdit>(parent);
     edit->setReadOnly(true);
     return edit;
-}
-
-QWidget* progressBar(QWidget* parent) {
-    auto* bar = makeChild<QProgressBar>(parent);
-    bar->setTextVisible(false);
-    return bar;
 }
 
 QWidget* trackBar(QWidget* parent) {
@@ -101,7 +95,7 @@ QWidget* createWidget(form::Kind kind, QWidget* parent) {
     case Kind::ComboBox:
         return comboBox(parent);
     case Kind::ProgressBar:
-        return progressBar(parent);
+        return makeChild<ProgressBarWidget>(parent);
     case Kind::TrackBar:
         return trackBar(parent);
     case Kind::ScrollBar:
