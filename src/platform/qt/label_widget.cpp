@@ -1,5 +1,7 @@
 #include "platform/qt/label_widget.h"
 
+#include "platform/qt/repaint_held.h"
+
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -39,11 +41,7 @@ void LabelWidget::setCaption(const QString& caption) {
         setText(caption);
         return;
     }
-    // QLabel repaints the whole label for a new text.
-    const bool updatesWereDisabled = testAttribute(Qt::WA_UpdatesDisabled);
-    setAttribute(Qt::WA_UpdatesDisabled);
-    setText(caption);
-    setAttribute(Qt::WA_UpdatesDisabled, updatesWereDisabled);
+    withRepaintHeld(*this, [this, &caption] { setText(caption); });
     update(QRect(*from, 0, width() - *from, height()));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qt/progress_bar_widget.h"
 
+#include "platform/qt/repaint_held.h"
+
 #include <QPaintEvent>
 #include <QStyle>
 #include <QStyleOptionProgressBar>
@@ -30,11 +32,7 @@ void ProgressBarWidget::showValue(int value) {
         setValue(value);
         return;
     }
-    // QProgressBar repaints the whole bar for a value it shows.
-    const bool updatesWereDisabled = testAttribute(Qt::WA_UpdatesDisabled);
-    setAttribute(Qt::WA_UpdatesDisabled);
-    setValue(value);
-    setAttribute(Qt::WA_UpdatesDisabled, updatesWereDisabled);
+    withRepaintHeld(*this, [this, value] { setValue(value); });
     if (repaintWanted(*painted_)) {
         update(changedArea(*painted_, value));
     }
