@@ -15,6 +15,8 @@ namespace {
 constexpr qint64 kLargestRepaint = 64 * 1024;
 // The pixels kept for one box; past them the pieces start over.
 constexpr qint64 kKeptPixels = 160 * 1024;
+// A band of rows kept in one piece: a few fit the budget.
+constexpr qint64 kLargestBand = kKeptPixels / 4;
 
 } // namespace
 
@@ -46,6 +48,17 @@ void GroupBoxWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
+// What to draw for a part: a box within the budget whole, once; a larger one
+// in the band of rows across it, while a band is small. A progress bar's fill
+// end moves along its rows and would want a new piece every time.
+QRect GroupBoxWidget::pieceAround(const QRect& area) const {
+    if (pixelsOf(rect()) <= kKeptPixels) {
+        return rect();
+    }
+    const QRect band(0, area.top(), width(), area.height());
+    return pixelsOf(band) <= kLargestBand ? band : area;
+}
+
 void GroupBoxWidget::forgetIfChanged(const QStyleOptionGroupBox& option) {
     Looks now{option.rect.size(),        option.text,      font(),
               option.palette.cacheKey(), option.state,     option.features,
@@ -62,8 +75,7 @@ void GroupBoxWidget::forgetIfChanged(const QStyleOptionGroupBox& option) {
 
 // The frame as drawn over an area holding `area`, the box's own pixels only:
 // put back over what lies beneath, it is the same as the frame drawn there
-// directly. A box within the budget is drawn whole, once: a progress bar's
-// fill end moves along it and would want a new piece every time.
+// directly.
 const GroupBoxWidget::Piece& GroupBoxWidget::framePiece(const QStyleOptionGroupBox& box,
                                                         const QRect& area) {
     for (const Piece& piece : pieces_) {
@@ -71,7 +83,7 @@ const GroupBoxWidget::Piece& GroupBoxWidget::framePiece(const QStyleOptionGroupB
             return piece;
         }
     }
-    const QRect drawnArea = pixelsOf(rect()) <= kKeptPixels ? rect() : area;
+    const QRect drawnArea = pieceAround(area);
     if (piecePixels_ + pixelsOf(drawnArea) > kKeptPixels) {
         pieces_.clear();
         piecePixels_ = 0;

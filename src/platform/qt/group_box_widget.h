@@ -14,8 +14,9 @@ namespace platform::qt {
 // A group box that repaints cheaply where its controls change on every
 // keystroke: the counters and the lit keys lie on boxes, and each of their
 // repaints redraws the box beneath them. The frame drawn under a small area
-// (or the whole of a small box) is kept and put back from then on, until the
-// box changes; the title is drawn only when it is to be repainted.
+// (the whole of a small box, a band of rows across a larger one) is kept and
+// put back from then on, until the box changes; the title is drawn only when
+// it is to be repainted.
 class GroupBoxWidget : public QGroupBox {
 public:
     explicit GroupBoxWidget(QWidget* parent) : QGroupBox(parent) {}
@@ -45,6 +46,7 @@ private:
 
     void forgetIfChanged(const QStyleOptionGroupBox& option);
     const Piece& framePiece(const QStyleOptionGroupBox& box, const QRect& area);
+    QRect pieceAround(const QRect& area) const;
 
     Looks looks_;
     QRect title_;
