@@ -64,6 +64,33 @@ TEST(PanelWidget, AKeyCaptionThatFitsIsCentredAsBefore) {
     EXPECT_NEAR((top + bottom) / 2.0, panel.height() / 2.0, 4);
 }
 
+QImage drawnWhole(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    widget.render(&image);
+    return image;
+}
+
+// A key's caption, first drawn without being measured, is repainted where it
+// lay when its colour changes: the window then looks as a whole paint.
+TEST(PanelWidget, AKeyCaptionFirstDrawnUnmeasuredIsRepaintedWhereItLay) {
+    platform::qt::PanelWidget panel(nullptr);
+    panel.resize(52, 52);
+    QFont font("DejaVu Serif");
+    font.setPixelSize(18);
+    panel.setFont(font);
+    panel.setCaption(QStringLiteral("W"));
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    PaintedArea painted(panel);
+    QImage window = drawnWhole(panel);
+    painted.take();
+    panel.setTextColour(Qt::red);
+    const QRegion repainted = painted.take();
+    panel.render(&window, repainted.boundingRect().topLeft(), repainted);
+    EXPECT_EQ(window, drawnWhole(panel));
+}
+
 int pixels(const QRegion& region) {
     int sum = 0;
     for (const QRect& r : region) {

@@ -61,8 +61,14 @@ PanelWidget::PanelWidget(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
 }
 
+// Hidden, the panel is painted whole when shown: its caption is not measured
+// now, nor, on a centred line, then (the keys' captions never change).
 void PanelWidget::setCaption(const QString& caption) {
     if (caption == caption_) {
+        return;
+    }
+    if (!isVisible()) {
+        caption_ = caption;
         return;
     }
     const QRect before = placed().area;
@@ -75,7 +81,9 @@ void PanelWidget::setTextColour(const QColor& colour) {
         return;
     }
     textColour_ = colour;
-    updateCaptionArea({});
+    if (isVisible()) {
+        updateCaptionArea({});
+    }
 }
 
 void PanelWidget::setBevel(form::BevelStyle bevel) {
@@ -89,30 +97,43 @@ void PanelWidget::updateCaptionArea(const QRect& before) {
     }
 }
 
-PanelWidget::Placement& PanelWidget::placed() {
+PanelWidget::FontPlacements* PanelWidget::placementsInFont() {
     if (placedFor_ != size()) {
         forgetPlacements();
         placedFor_ = size();
     }
-    auto forFont = std::find_if(placements_.begin(), placements_.end(),
-                                [this](const FontPlacements& f) { return f.font == font(); });
-    if (forFont == placements_.end()) {
-        if (placements_.size() >= kKeptFonts) {
-            forgetPlacements();
-        }
-        forFont = placements_.insert(placements_.end(), FontPlacements{font(), {}});
+    const auto forFont = std::find_if(placements_.begin(), placements_.end(),
+                                      [this](const FontPlacements& f) { return f.font == font(); });
+    return forFont != placements_.end() ? &*forFont : nullptr;
+}
+
+PanelWidget::Placement* PanelWidget::measured() {
+    FontPlacements* forFont = placementsInFont();
+    if (forFont == nullptr) {
+        return nullptr;
     }
     auto& byCaption = forFont->byCaption;
     const auto found = std::find_if(byCaption.begin(), byCaption.end(),
                                     [this](const auto& kept) { return kept.first == caption_; });
-    if (found != byCaption.end()) {
-        return found->second;
+    return found != byCaption.end() ? &found->second : nullptr;
+}
+
+PanelWidget::Placement& PanelWidget::placed() {
+    if (Placement* known = measured()) {
+        return *known;
     }
-    if (std::ssize(byCaption) >= kKeptPlacements) {
+    FontPlacements* forFont = placementsInFont();
+    if (forFont == nullptr) {
+        if (placements_.size() >= kKeptFonts) {
+            forgetPlacements();
+        }
+        forFont = &placements_.emplace_back(FontPlacements{font(), {}});
+    }
+    if (std::ssize(forFont->byCaption) >= kKeptPlacements) {
         forgetPlacements();
         return placed();
     }
-    return byCaption.emplace_back(caption_, place(caption_)).second;
+    return forFont->byCaption.emplace_back(caption_, place(caption_)).second;
 }
 
 void PanelWidget::forgetPlacements() {
@@ -128,7 +149,7 @@ PanelWidget::Placement PanelWidget::place(const QString& caption) const {
         return p;
     }
     const QRect room = contentsRect();
-    if (QFontMetrics(p.font).height() <= room.height()) {
+    if (fitsCentredLine()) {
         p.area = QFontMetrics(p.font).boundingRect(room, kCaptionFlags, caption);
     } else {
         p.centredLine = false;
@@ -161,12 +182,21 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     if (caption_.isEmpty()) {
         return;
     }
-    Placement& p = placed();
+    Placement* known = measured();
+    if (known == nullptr && fitsCentredLine()) {
+        paintCaption(painter, Placement{font(), {}, true, {}, {}, {}, {}});
+        return;
+    }
+    Placement& p = known != nullptr ? *known : placed();
     if (const QImage* picture = pictureOf(p, painter)) {
         painter.drawImage(p.area.topLeft(), *picture);
         return;
     }
     paintCaption(painter, p);
+}
+
+bool PanelWidget::fitsCentredLine() const {
+    return QFontMetrics(font()).height() <= contentsRect().height();
 }
 
 QColor PanelWidget::captionColour() const {
