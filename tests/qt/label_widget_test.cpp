@@ -20,14 +20,6 @@ int changedOutside(const QImage& before, const QImage& after, const QRegion& reg
     return changed;
 }
 
-// The label drawn whole over a plain ground.
-QImage drawnWhole(QWidget& label) {
-    QImage image(label.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(237, 237, 237));
-    label.render(&image);
-    return image;
-}
-
 // Whatever a new caption leaves unrepainted looks as the new caption drawn
 // whole would, and what it repaints (the caption's end alone) leaves the
 // window as a whole drawing would: kerning, ligatures, overhanging italics
@@ -57,15 +49,15 @@ TEST(LabelWidget, ANewCaptionRepaintsFromWhereItDiffersAndTheRestIsAsDrawnWhole)
                 for (const auto& [before, after] : changes) {
                     label.setCaption(QString::fromUtf8(before));
                     const QImage old = label.grab().toImage();
-                    QImage window = drawnWhole(label);
+                    QImage window = qt_test::drawnWhole(label);
                     painted.take();
                     label.setCaption(QString::fromUtf8(after));
                     const QRegion repainted = painted.take();
                     EXPECT_EQ(changedOutside(old, label.grab().toImage(), repainted), 0)
                         << family << " " << size << (italic ? " italic: " : ": ") << before
                         << " -> " << after;
-                    label.render(&window, repainted.boundingRect().topLeft(), repainted);
-                    EXPECT_EQ(window, drawnWhole(label))
+                    qt_test::repaintInto(window, label, repainted);
+                    EXPECT_EQ(window, qt_test::drawnWhole(label))
                         << family << " " << size << (italic ? " italic: " : ": ") << before
                         << " -> " << after << " repainted";
                 }

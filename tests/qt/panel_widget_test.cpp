@@ -64,31 +64,31 @@ TEST(PanelWidget, AKeyCaptionThatFitsIsCentredAsBefore) {
     EXPECT_NEAR((top + bottom) / 2.0, panel.height() / 2.0, 4);
 }
 
-QImage drawnWhole(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    widget.render(&image);
-    return image;
+std::unique_ptr<platform::qt::PanelWidget> shownPanel(QSize size, const QFont& font,
+                                                      const QString& caption) {
+    auto panel = std::make_unique<platform::qt::PanelWidget>(nullptr);
+    panel->resize(size);
+    panel->setFont(font);
+    panel->setCaption(caption);
+    panel->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
+    return panel;
 }
 
 // A key's caption, first drawn without being measured, is repainted where it
 // lay when its colour changes: the window then looks as a whole paint.
 TEST(PanelWidget, AKeyCaptionFirstDrawnUnmeasuredIsRepaintedWhereItLay) {
-    platform::qt::PanelWidget panel(nullptr);
-    panel.resize(52, 52);
     QFont font("DejaVu Serif");
     font.setPixelSize(18);
-    panel.setFont(font);
-    panel.setCaption(QStringLiteral("W"));
-    panel.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    const auto shown = shownPanel({52, 52}, font, QStringLiteral("W"));
+    platform::qt::PanelWidget& panel = *shown;
     PaintedArea painted(panel);
-    QImage window = drawnWhole(panel);
+    QImage window = qt_test::drawnWhole(panel);
     painted.take();
     panel.setTextColour(Qt::red);
     const QRegion repainted = painted.take();
-    panel.render(&window, repainted.boundingRect().topLeft(), repainted);
-    EXPECT_EQ(window, drawnWhole(panel));
+    qt_test::repaintInto(window, panel, repainted);
+    EXPECT_EQ(window, qt_test::drawnWhole(panel));
 }
 
 int pixels(const QRegion& region) {
@@ -100,14 +100,10 @@ int pixels(const QRegion& region) {
 }
 
 TEST(PanelWidget, ANewLetterOrItsColourRepaintsOnlyWhereTheLettersLieAndLooksAsAWholePaint) {
-    platform::qt::PanelWidget panel(nullptr);
-    panel.resize(240, 200);
     QFont font("DejaVu Serif");
     font.setPixelSize(260);
-    panel.setFont(font);
-    panel.setCaption(QStringLiteral("i"));
-    panel.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    const auto shown = shownPanel({240, 200}, font, QStringLiteral("i"));
+    platform::qt::PanelWidget& panel = *shown;
     PaintedArea painted(panel);
     painted.take();
 

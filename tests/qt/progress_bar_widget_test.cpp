@@ -13,7 +13,9 @@
 namespace {
 
 using platform::qt::ProgressBarWidget;
+using qt_test::drawnWhole;
 using qt_test::PaintedArea;
+using qt_test::repaintInto;
 
 struct Walk {
     QSize size;
@@ -31,20 +33,6 @@ std::vector<int> upAndAbout(int maximum) {
         values.push_back(v);
     }
     return values;
-}
-
-QImage shown(QWidget& widget) {
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
-    widget.render(&image);
-    return image;
-}
-
-// What the window holds once `region` of the widget is repainted.
-void repaintInto(QImage& image, QWidget& widget, const QRegion& region) {
-    if (!region.isEmpty()) {
-        widget.render(&image, region.boundingRect().topLeft(), region);
-    }
 }
 
 qint64 pixelsIn(const QRegion& region) {
@@ -76,8 +64,8 @@ TEST(ProgressBarWidget, RepaintsAroundTheFillsEndsWhenQProgressBarRepaintsAndLoo
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         PaintedArea barPainted(bar);
         PaintedArea twinPainted(twin);
-        QImage barShown = shown(bar);
-        QImage twinShown = shown(twin);
+        QImage barShown = drawnWhole(bar);
+        QImage twinShown = drawnWhole(twin);
         barPainted.take();
         twinPainted.take();
         qint64 barPixels = 0;
@@ -111,7 +99,7 @@ TEST(ProgressBarWidget, ARepaintElsewhereDoesNotShowTheNewValue) {
     bar.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
     PaintedArea painted(bar);
-    QImage window = shown(bar);
+    QImage window = drawnWhole(bar);
     painted.take();
     bar.showValue(2); // too small a step to repaint, as QProgressBar
     EXPECT_TRUE(painted.take().isEmpty());
@@ -119,7 +107,7 @@ TEST(ProgressBarWidget, ARepaintElsewhereDoesNotShowTheNewValue) {
     painted.take();
     bar.showValue(4);
     repaintInto(window, bar, painted.take());
-    EXPECT_EQ(window, shown(bar));
+    EXPECT_EQ(window, drawnWhole(bar));
 }
 
 // Another style may draw the fill otherwise: the bar repaints whole.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QTest>
@@ -36,6 +37,22 @@ protected:
 private:
     QRegion region_;
 };
+
+// The widget drawn whole over a plain ground, as a window shows it.
+inline QImage drawnWhole(QWidget& widget) {
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(237, 237, 237));
+    widget.render(&image);
+    return image;
+}
+
+// What a window showing `window` holds once `region` of the widget is
+// repainted: the region lands with its bounding rectangle at its own place.
+inline void repaintInto(QImage& window, QWidget& widget, const QRegion& region) {
+    if (!region.isEmpty()) {
+        widget.render(&window, region.boundingRect().topLeft(), region);
+    }
+}
 
 // A key whose text QTest cannot derive from its key code: a character
 // outside Latin-1 (€, ł) or a text that differs from the key's own.
