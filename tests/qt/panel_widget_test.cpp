@@ -75,9 +75,9 @@ std::unique_ptr<platform::qt::PanelWidget> shownPanel(QSize size, const QFont& f
     return panel;
 }
 
-// A key's caption, first drawn without being measured, is repainted where it
-// lay when its colour changes: the window then looks as a whole paint.
-TEST(PanelWidget, AKeyCaptionFirstDrawnUnmeasuredIsRepaintedWhereItLay) {
+// A key's caption set while the panel was hidden is repainted where it lay
+// when its colour changes: the window then looks as a whole paint.
+TEST(PanelWidget, AKeyCaptionSetWhileHiddenIsRepaintedWhereItLay) {
     QFont font("DejaVu Serif");
     font.setPixelSize(18);
     const auto shown = shownPanel({52, 52}, font, QStringLiteral("W"));

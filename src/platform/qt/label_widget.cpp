@@ -122,7 +122,7 @@ std::optional<LabelWidget::Tail> LabelWidget::tailOf(const QString& caption, qsi
 // label's text this repeats.
 bool LabelWidget::drawsPlainly() const {
     return isEnabled() && frameWidth() == 0 && margin() == 0 && indent() <= 0 &&
-           style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
+           drawnInFusion(*this);
 }
 
 // Two characters laid out together as each is alone: the same glyphs, the

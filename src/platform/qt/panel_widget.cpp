@@ -61,8 +61,8 @@ PanelWidget::PanelWidget(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
 }
 
-// Hidden, the panel is painted whole when shown: its caption is not measured
-// now, nor, on a centred line, then (the keys' captions never change).
+// Hidden, the panel is painted whole when shown: its caption is measured by
+// that first paint, after the window has mapped, not now.
 void PanelWidget::setCaption(const QString& caption) {
     if (caption == caption_) {
         return;
@@ -97,43 +97,30 @@ void PanelWidget::updateCaptionArea(const QRect& before) {
     }
 }
 
-PanelWidget::FontPlacements* PanelWidget::placementsInFont() {
+PanelWidget::Placement& PanelWidget::placed() {
     if (placedFor_ != size()) {
         forgetPlacements();
         placedFor_ = size();
     }
-    const auto forFont = std::find_if(placements_.begin(), placements_.end(),
-                                      [this](const FontPlacements& f) { return f.font == font(); });
-    return forFont != placements_.end() ? &*forFont : nullptr;
-}
-
-PanelWidget::Placement* PanelWidget::measured() {
-    FontPlacements* forFont = placementsInFont();
-    if (forFont == nullptr) {
-        return nullptr;
+    auto forFont = std::find_if(placements_.begin(), placements_.end(),
+                                [this](const FontPlacements& f) { return f.font == font(); });
+    if (forFont == placements_.end()) {
+        if (placements_.size() >= kKeptFonts) {
+            forgetPlacements();
+        }
+        forFont = placements_.insert(placements_.end(), FontPlacements{font(), {}});
     }
     auto& byCaption = forFont->byCaption;
     const auto found = std::find_if(byCaption.begin(), byCaption.end(),
                                     [this](const auto& kept) { return kept.first == caption_; });
-    return found != byCaption.end() ? &found->second : nullptr;
-}
-
-PanelWidget::Placement& PanelWidget::placed() {
-    if (Placement* known = measured()) {
-        return *known;
+    if (found != byCaption.end()) {
+        return found->second;
     }
-    FontPlacements* forFont = placementsInFont();
-    if (forFont == nullptr) {
-        if (placements_.size() >= kKeptFonts) {
-            forgetPlacements();
-        }
-        forFont = &placements_.emplace_back(FontPlacements{font(), {}});
-    }
-    if (std::ssize(forFont->byCaption) >= kKeptPlacements) {
+    if (std::ssize(byCaption) >= kKeptPlacements) {
         forgetPlacements();
         return placed();
     }
-    return forFont->byCaption.emplace_back(caption_, place(caption_)).second;
+    return byCaption.emplace_back(caption_, place(caption_)).second;
 }
 
 void PanelWidget::forgetPlacements() {
@@ -149,7 +136,7 @@ PanelWidget::Placement PanelWidget::place(const QString& caption) const {
         return p;
     }
     const QRect room = contentsRect();
-    if (fitsCentredLine()) {
+    if (QFontMetrics(p.font).height() <= room.height()) {
         p.area = QFontMetrics(p.font).boundingRect(room, kCaptionFlags, caption);
     } else {
         p.centredLine = false;
@@ -182,21 +169,12 @@ void PanelWidget::paintEvent(QPaintEvent* event) {
     if (caption_.isEmpty()) {
         return;
     }
-    Placement* known = measured();
-    if (known == nullptr && fitsCentredLine()) {
-        paintCaption(painter, Placement{font(), {}, true, {}, {}, {}, {}});
-        return;
-    }
-    Placement& p = known != nullptr ? *known : placed();
+    Placement& p = placed();
     if (const QImage* picture = pictureOf(p, painter)) {
         painter.drawImage(p.area.topLeft(), *picture);
         return;
     }
     paintCaption(painter, p);
-}
-
-bool PanelWidget::fitsCentredLine() const {
-    return QFontMetrics(font()).height() <= contentsRect().height();
 }
 
 QColor PanelWidget::captionColour() const {

@@ -52,9 +52,6 @@ private:
     Placement place(const QString& caption) const;
     // The caption's placement, measured once for its font and size.
     Placement& placed();
-    // The placement if measured already.
-    Placement* measured();
-    bool fitsCentredLine() const;
     void updateCaptionArea(const QRect& before);
     void paintBevel(QPainter& painter);
     QColor captionColour() const;
@@ -70,7 +67,6 @@ private:
         std::vector<std::pair<QString, Placement>> byCaption;
     };
     void forgetPlacements();
-    FontPlacements* placementsInFont();
 
     QString caption_;
     // The big letter comes back to the same few letters, and measuring one

@@ -51,8 +51,7 @@ void ProgressBarWidget::paintEvent(QPaintEvent* event) {
 // program uses.
 bool ProgressBarWidget::repaintsInPart() const {
     return orientation() == Qt::Horizontal && !invertedAppearance() && !isTextVisible() &&
-           layoutDirection() == Qt::LeftToRight && maximum() > minimum() &&
-           style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
+           layoutDirection() == Qt::LeftToRight && maximum() > minimum() && drawnInFusion(*this);
 }
 
 // QProgressBar's own test: a step too small to see waits until the fill has

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyle>
 #include <QWidget>
 #include <utility>
 
@@ -13,6 +14,12 @@ template <class Change> void withRepaintHeld(QWidget& widget, Change&& change) {
     widget.setAttribute(Qt::WA_UpdatesDisabled);
     std::forward<Change>(change)();
     widget.setAttribute(Qt::WA_UpdatesDisabled, updatesWereDisabled);
+}
+
+// Whether the widget is drawn in the style whose drawing a partial repaint
+// repeats exactly.
+inline bool drawnInFusion(const QWidget& widget) {
+    return widget.style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace platform::qt
