@@ -16,8 +16,10 @@ for f in bin/clavora share/clavora/Error.wav share/clavora/Clavora.html \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/128x128/apps/$id.png; do
   [ -e "$prefix/$f" ] || { echo "missing after install: $f" >&2; exit 1; }
 done
-find "$prefix" -path '*/clavora/libclavora-sound.so' | grep -q . ||
-  { echo "missing after install: the sound module" >&2; exit 1; }
+for module in sound print; do
+  find "$prefix" -path "*/clavora/libclavora-$module.so" | grep -q . ||
+    { echo "missing after install: the $module module" >&2; exit 1; }
+done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" >/dev/null
 

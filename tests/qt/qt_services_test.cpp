@@ -1,3 +1,4 @@
+#include "platform/fakes/fakes.h"
 #include "platform/qt/key_grace.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/sound_module/qt_sound.h"
@@ -49,6 +50,41 @@ TEST(LazySound, LoadsTheModuleAtTheFirstSoundAndWithoutOneGoesOnSilently) {
     EXPECT_FALSE(found.loaded()) << "nothing is loaded before the first sound";
     EXPECT_FALSE(found.play(noSound, false)) << "the module checks the file as before";
     EXPECT_TRUE(found.loaded()) << "found at the second place tried";
+}
+
+TEST(LazyPrinter, LoadsTheModuleAtTheFirstUseAndWithoutOneSaysWhyPrintingIsNotAvailable) {
+    const TemporaryDirectory folder;
+    const ModalHook hook;
+    platform::fakes::FakeMessageBoxes messages;
+
+    LazyPrinter missing({folder.path().c_str() + QStringLiteral("/libclavora-print.so")}, hook,
+                        messages);
+    EXPECT_EQ(missing.orientation(), platform::Orientation::Portrait);
+    EXPECT_FALSE(missing.setup());
+    const auto shown = messages.take();
+    ASSERT_EQ(shown.size(), 1U) << "a setup that cannot be done says so";
+    EXPECT_EQ(shown[0].icon, platform::Icon::Error);
+    EXPECT_NE(shown[0].text.find("libclavora-print.so"), std::string::npos) << shown[0].text;
+    const auto outcome = missing.printWindow("Clavora");
+    EXPECT_EQ(outcome.kind, platform::PrintOutcome::Kind::Failed);
+    EXPECT_EQ(outcome.reason, shown[0].text);
+    EXPECT_FALSE(missing.loaded());
+
+    LazyPrinter found({QStringLiteral("/no/such/module.so"), QStringLiteral(CLAVORA_PRINT_MODULE)},
+                      hook, messages);
+    EXPECT_FALSE(found.loaded()) << "nothing is loaded before the first use";
+    EXPECT_EQ(found.orientation(), platform::Orientation::Portrait);
+    EXPECT_TRUE(found.loaded()) << "found at the second place tried";
+    // The window's image is set once the window exists, after the module
+    // may have been loaded: it is still the one a print takes.
+    int grabs = 0;
+    found.setWindowImage([&grabs] {
+        ++grabs;
+        return QImage();
+    });
+    EXPECT_EQ(found.printWindow("Clavora").kind, platform::PrintOutcome::Kind::Failed);
+    EXPECT_EQ(grabs, 1);
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 TEST(QtClock, WeekdayCountsFromSunday) {

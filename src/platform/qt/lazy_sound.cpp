@@ -1,5 +1,7 @@
 #include "platform/qt/lazy_sound.h"
 
+#include "platform/qt/module_loader.h"
+
 #include <QApplication>
 #include <QLibrary>
 
@@ -19,9 +21,7 @@ LazySound::~LazySound() {
 }
 
 std::vector<QString> LazySound::defaultPaths() {
-    const QString bin = QCoreApplication::applicationDirPath();
-    return {bin + QStringLiteral("/libclavora-sound.so"),
-            bin + QStringLiteral("/" CLAVORA_MODULES_FROM_BIN "/libclavora-sound.so")};
+    return modulePaths(QStringLiteral("libclavora-sound.so"));
 }
 
 Sound* LazySound::module() {
@@ -29,14 +29,8 @@ Sound* LazySound::module() {
         return sound_.get();
     }
     tried_ = true;
-    for (const QString& path : paths_) {
-        auto library = std::make_unique<QLibrary>(path);
-        const auto create = reinterpret_cast<Create>(library->resolve(kEntry));
-        if (create != nullptr) {
-            sound_.reset(create());
-            library_ = std::move(library);
-            break;
-        }
+    if (const auto create = reinterpret_cast<Create>(openModule(paths_, kEntry, library_))) {
+        sound_.reset(create());
     }
     return sound_.get();
 }

@@ -27,7 +27,7 @@ public:
     // Whether the module has been found and loaded.
     bool loaded() const { return sound_ != nullptr; }
 
-    // Beside the binary (the build tree), then where installing puts it.
+    // The module beside the binary or where installing puts it.
     static std::vector<QString> defaultPaths();
 
 private:

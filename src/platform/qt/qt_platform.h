@@ -4,11 +4,11 @@
 #include "platform/qt/clock.h"
 #include "platform/qt/desktop_services.h"
 #include "platform/qt/dialogs.h"
+#include "platform/qt/lazy_printer.h"
 #include "platform/qt/lazy_sound.h"
 #include "platform/qt/message_boxes.h"
 #include "platform/qt/modal_forms.h"
 #include "platform/qt/modal_hook.h"
-#include "platform/qt/printer.h"
 #include "platform/qt/random_source.h"
 #include "platform/services.h"
 
@@ -36,10 +36,10 @@ struct QtPlatform {
     QtFontDialog fonts{beforeModal};
     QtColourDialog colours{beforeModal};
     QtAboutBox about{beforeModal};
-    QtPrinter printer{beforeModal};
+    LazyPrinter printer{LazyPrinter::defaultPaths(), beforeModal, messages};
     QtModalForms forms{beforeModal};
-    Services services{clock,     random, sound,   messages, screen, disk,    opener,
-                      clipboard, files,  fonts,   colours,  about,  printer, forms};
+    Services services{clock,     random, sound, messages, screen, disk,    opener,
+                      clipboard, files,  fonts, colours,  about,  printer, forms};
 };
 
 } // namespace platform::qt

@@ -1,4 +1,4 @@
-#include "platform/qt/printer.h"
+#include "platform/qt/print_module/qt_printer.h"
 
 #include "platform/qt/convert.h"
 
