@@ -31,6 +31,13 @@ std::pair<int, int> inkRows(platform::qt::PanelWidget& panel) {
     return {first, last};
 }
 
+// The keys' and the big letter's family, at a size in pixels.
+QFont serif(int pixels) {
+    QFont font("DejaVu Serif");
+    font.setPixelSize(pixels);
+    return font;
+}
+
 TEST(PanelWidget, ALetterTallerThanThePanelIsDrawnWholeDescenderAndAccentIncluded) {
     platform::qt::PanelWidget panel(nullptr);
     panel.resize(220, 160);
@@ -38,9 +45,7 @@ TEST(PanelWidget, ALetterTallerThanThePanelIsDrawnWholeDescenderAndAccentInclude
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     panel.setPalette(palette);
-    QFont font("DejaVu Serif");
-    font.setPixelSize(200); // the line box is far taller than the panel
-    panel.setFont(font);
+    panel.setFont(serif(200)); // the line box is far taller than the panel
     const QRect inside = panel.contentsRect();
     for (const QString& letter : {QStringLiteral("g"), QStringLiteral("j"), QString(QChar(0xD6))}) {
         panel.setCaption(letter);
@@ -78,9 +83,7 @@ std::unique_ptr<platform::qt::PanelWidget> shownPanel(QSize size, const QFont& f
 // A key's caption set while the panel was hidden is repainted where it lay
 // when its colour changes: the window then looks as a whole paint.
 TEST(PanelWidget, AKeyCaptionSetWhileHiddenIsRepaintedWhereItLay) {
-    QFont font("DejaVu Serif");
-    font.setPixelSize(18);
-    const auto shown = shownPanel({52, 52}, font, QStringLiteral("W"));
+    const auto shown = shownPanel({52, 52}, serif(18), QStringLiteral("W"));
     platform::qt::PanelWidget& panel = *shown;
     PaintedArea painted(panel);
     QImage window = qt_test::drawnWhole(panel);
@@ -100,9 +103,7 @@ int pixels(const QRegion& region) {
 }
 
 TEST(PanelWidget, ANewLetterOrItsColourRepaintsOnlyWhereTheLettersLieAndLooksAsAWholePaint) {
-    QFont font("DejaVu Serif");
-    font.setPixelSize(260);
-    const auto shown = shownPanel({240, 200}, font, QStringLiteral("i"));
+    const auto shown = shownPanel({240, 200}, serif(260), QStringLiteral("i"));
     platform::qt::PanelWidget& panel = *shown;
     PaintedArea painted(panel);
     painted.take();
@@ -132,8 +133,7 @@ TEST(PanelWidget, ANewLetterOrItsColourRepaintsOnlyWhereTheLettersLieAndLooksAsA
 }
 
 TEST(PanelWidget, ALetterShownAgainAfterTheSizeOrFontChangedIsPlacedAnew) {
-    QFont font("DejaVu Serif");
-    font.setPixelSize(200);
+    QFont font = serif(200);
     const auto panelOf = [&font](QSize size, const QString& letter) {
         auto panel = std::make_unique<platform::qt::PanelWidget>(nullptr);
         panel->resize(size);
@@ -193,8 +193,7 @@ TEST(PanelWidget, ItsBevelLooksAsTheStylesShadedPanelRaisedOrSunkenAndWhenDisabl
 TEST(PanelWidget, ACaptionShownAgainLooksAsWhenFirstDrawnInItsColourAndOnItsGround) {
     platform::qt::PanelWidget panel(nullptr);
     panel.resize(240, 200);
-    QFont font("DejaVu Serif");
-    font.setPixelSize(150); // filled as a path, not from the glyph cache
+    QFont font = serif(150); // filled as a path, not from the glyph cache
     panel.setFont(font);
     const auto shownThrice = [&panel](const QString& letter) {
         panel.setCaption(QStringLiteral("i"));

@@ -1,9 +1,5 @@
 #include "platform/qt/lazy_printer.h"
 
-#include "platform/qt/module_loader.h"
-
-#include <QLibrary>
-
 namespace platform::qt {
 namespace {
 
@@ -15,29 +11,19 @@ using Create = Printer* (*)(const ModalHook&, const std::function<QImage()>&);
 
 LazyPrinter::LazyPrinter(std::vector<QString> modulePaths, const ModalHook& beforeShow,
                          MessageBoxes& messages)
-    : paths_(std::move(modulePaths)), beforeShow_(beforeShow), messages_(messages) {}
-
-// The printer goes before the library that holds its code.
-LazyPrinter::~LazyPrinter() {
-    printer_.reset();
-}
+    : beforeShow_(beforeShow), messages_(messages), module_(std::move(modulePaths), kEntry) {}
 
 std::vector<QString> LazyPrinter::defaultPaths() {
     return modulePaths(QString::fromLatin1(kModule));
 }
 
 Printer* LazyPrinter::module() {
-    if (tried_) {
-        return printer_.get();
-    }
-    tried_ = true;
-    if (const auto create = reinterpret_cast<Create>(openModule(paths_, kEntry, library_))) {
+    return module_.get([this](QFunctionPointer entry) {
         // The window's image is asked for at each print, so a grab set later
         // still counts.
-        printer_.reset(
-            create(beforeShow_, [this] { return windowImage_ ? windowImage_() : QImage(); }));
-    }
-    return printer_.get();
+        return reinterpret_cast<Create>(entry)(
+            beforeShow_, [this] { return windowImage_ ? windowImage_() : QImage(); });
+    });
 }
 
 PrintOutcome LazyPrinter::unavailable() const {

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "platform/qt/modal_hook.h"
+#include "platform/qt/module_loader.h"
 #include "platform/services.h"
 
 #include <QImage>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <vector>
-
-class QLibrary;
 
 namespace platform::qt {
 
@@ -21,9 +19,6 @@ public:
     // The places the module may lie, tried in order.
     LazyPrinter(std::vector<QString> modulePaths, const ModalHook& beforeShow,
                 MessageBoxes& messages);
-    ~LazyPrinter() override;
-    LazyPrinter(const LazyPrinter&) = delete;
-    LazyPrinter& operator=(const LazyPrinter&) = delete;
 
     Orientation orientation() override;
     bool setup() override;
@@ -34,7 +29,7 @@ public:
     // The main window's client area as shown; set once the window exists.
     void setWindowImage(std::function<QImage()> grab) { windowImage_ = std::move(grab); }
     // Whether the module has been found and loaded.
-    bool loaded() const { return printer_ != nullptr; }
+    bool loaded() const { return module_.loaded(); }
 
     // The module beside the binary or where installing puts it.
     static std::vector<QString> defaultPaths();
@@ -43,13 +38,10 @@ private:
     Printer* module();
     PrintOutcome unavailable() const;
 
-    std::vector<QString> paths_;
     const ModalHook& beforeShow_;
     MessageBoxes& messages_;
     std::function<QImage()> windowImage_;
-    bool tried_ = false;
-    std::unique_ptr<QLibrary> library_;
-    std::unique_ptr<Printer> printer_;
+    ModuleService<Printer> module_;
 };
 
 } // namespace platform::qt

@@ -1,9 +1,6 @@
 #include "platform/qt/lazy_sound.h"
 
-#include "platform/qt/module_loader.h"
-
 #include <QApplication>
-#include <QLibrary>
 
 namespace platform::qt {
 namespace {
@@ -13,26 +10,14 @@ using Create = Sound* (*)();
 
 } // namespace
 
-LazySound::LazySound(std::vector<QString> modulePaths) : paths_(std::move(modulePaths)) {}
-
-// The sound goes before the library that holds its code.
-LazySound::~LazySound() {
-    sound_.reset();
-}
+LazySound::LazySound(std::vector<QString> modulePaths) : module_(std::move(modulePaths), kEntry) {}
 
 std::vector<QString> LazySound::defaultPaths() {
     return modulePaths(QStringLiteral("libclavora-sound.so"));
 }
 
 Sound* LazySound::module() {
-    if (tried_) {
-        return sound_.get();
-    }
-    tried_ = true;
-    if (const auto create = reinterpret_cast<Create>(openModule(paths_, kEntry, library_))) {
-        sound_.reset(create());
-    }
-    return sound_.get();
+    return module_.get([](QFunctionPointer entry) { return reinterpret_cast<Create>(entry)(); });
 }
 
 bool LazySound::play(const std::filesystem::path& file, bool synchronous) {

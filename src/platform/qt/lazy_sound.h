@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/qt/module_loader.h"
 #include "platform/services.h"
 
 #include <QString>
-#include <memory>
 #include <vector>
-
-class QLibrary;
 
 namespace platform::qt {
 
@@ -18,14 +16,11 @@ class LazySound : public Sound {
 public:
     // The places the module may lie, tried in order.
     explicit LazySound(std::vector<QString> modulePaths);
-    ~LazySound() override;
-    LazySound(const LazySound&) = delete;
-    LazySound& operator=(const LazySound&) = delete;
 
     bool play(const std::filesystem::path& file, bool synchronous) override;
     void beep() override;
     // Whether the module has been found and loaded.
-    bool loaded() const { return sound_ != nullptr; }
+    bool loaded() const { return module_.loaded(); }
 
     // The module beside the binary or where installing puts it.
     static std::vector<QString> defaultPaths();
@@ -33,10 +28,7 @@ public:
 private:
     Sound* module();
 
-    std::vector<QString> paths_;
-    bool tried_ = false;
-    std::unique_ptr<QLibrary> library_;
-    std::unique_ptr<Sound> sound_;
+    ModuleService<Sound> module_;
 };
 
 } // namespace platform::qt
